@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QImage>
+
+// Each routine draws one picture of the program's artwork.
+QImage DrawLogo();
+QImage DrawTabFace(bool selected);

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Makes sure the Debian packages named as arguments are installed. As root (or with sudo
+# that needs no password) it installs the missing ones; otherwise it prints the one
+# apt-get line that would and fails.
+set -euo pipefail
+
+missing=()
+for package in "$@"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+install() {
+    "$@" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "$@" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+if [[ $(id -u) -eq 0 ]]; then
+    install env
+elif command -v sudo >/dev/null && sudo -n true 2>/dev/null; then
+    install sudo
+else
+    echo "Missing packages; install them with:" >&2
+    echo "sudo apt-get install ${missing[*]}" >&2
+    exit 1
+fi

@@ -1,0 +1,34 @@
+#include "app/basesu.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Without a display the toolkit would abort; say what to do instead.
+bool DisplayAvailable()
+{
+    const auto set = [](const char *name) {
+        const char *value = std::getenv(name);
+        return value && *value;
+    };
+    return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (!DisplayAvailable()) {
+        std::fputs("quorvel: no display is available; to run it off screen use: xvfb-run quorvel\n",
+                   stderr);
+        return 2;
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorvel"));
+    Tfbases fbases;
+    fbases.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,283 @@
+#include "app/basesu.h"
+
+#include "app/fonts.h"
+#include "app/shelllauncher.h"
+#include "pages/calculate/calculatepage.h"
+#include "pages/odometer/odometerpage.h"
+#include "pages/table/tablepage.h"
+#include "toolkit/facetabbar.h"
+#include "toolkit/picturebox.h"
+#include "toolkit/wholenumberedit.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace {
+
+constexpr int topBarHeight = 41;
+constexpr int narrowOuterWidth = 442;
+constexpr int narrowOuterHeight = 356;
+constexpr int tableOuterWidth = 857;
+const QColor topBarColor(206, 241, 255);
+const QColor activeBorderColor(180, 180, 180);
+
+enum Page { OdometerTab = 0, CalculateTab = 1, TableTab = 2 };
+
+QFont PixelFont(const char *family, int pixelSize)
+{
+    QFont font(QString::fromLatin1(family));
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+QRadioButton *MakeRadioButton(QWidget *parent, const char *name, const QString &caption,
+                              const QRect &place)
+{
+    auto *button = new QRadioButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(place);
+    return button;
+}
+
+} // namespace
+
+Tfbases::Tfbases(QWidget *parent) : QWidget(parent)
+{
+    RegisterStandInFonts();
+    setObjectName(QStringLiteral("fbases"));
+    setWindowTitle(QStringLiteral("Numeric Formats"));
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setFont(PixelFont("Tahoma", 11));
+    resize(narrowOuterWidth, narrowOuterHeight);
+
+    BuildTopBar();
+    BuildPages();
+
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setSingleShot(true);
+    Timer2->setInterval(10000);
+    connect(Timer2, &QTimer::timeout, this, &Tfbases::Timer2Timer);
+    Timer2->start();
+
+    launcher = new ShellLauncher(this);
+    launcher->setObjectName(QStringLiteral("launcher"));
+
+    qApp->installEventFilter(this);
+    FormCreate();
+}
+
+void Tfbases::BuildTopBar()
+{
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setAutoFillBackground(true);
+    QPalette bar = Panel1->palette();
+    bar.setColor(QPalette::Window, topBarColor);
+    Panel1->setPalette(bar);
+    Panel1->setGeometry(0, 0, width(), topBarHeight);
+
+    Image1 = new PictureBox(Panel1);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(2, 2, 105, 42);
+    Image1->setPicture(QPixmap(QStringLiteral(":/pictures/logo.jpg")));
+    Image1->setCursor(Qt::PointingHandCursor);
+    connect(Image1, &PictureBox::clicked, this, &Tfbases::Image1Click);
+
+    FaceTabBar::Look look;
+    look.normalFace = QImage(QStringLiteral(":/pictures/tab-face.png"));
+    look.selectedFace = QImage(QStringLiteral(":/pictures/tab-face-selected.png"));
+    look.stripColor = topBarColor;
+    look.normalColor = Qt::white;
+    look.selectedColor = activeBorderColor;
+    look.selectedFont = PixelFont("Tahoma", 11);
+    look.normalFont = PixelFont("MS Sans Serif", 11);
+    look.tabHeight = 30;
+    look.tabMargins = QMargins(4, 4, 15, 0);
+    tabs = new FaceTabBar(look, Panel1);
+    tabs->setObjectName(QStringLiteral("tabs"));
+    tabs->setGeometry(150, 9, 291, 39);
+    for (const char *caption : {"Odometer", "Calculate", "Table"})
+        tabs->addTab(QString::fromLatin1(caption));
+    tabs->setCurrentIndex(OdometerTab);
+    connect(tabs, &QTabBar::currentChanged, this, &Tfbases::tabsChanged);
+
+    RadioButton1 = MakeRadioButton(Panel1, "RadioButton1", QStringLiteral("1 Byte"),
+                                   QRect(377, 4, 57, 17));
+    RadioButton2 = MakeRadioButton(Panel1, "RadioButton2", QStringLiteral("2 bytes"),
+                                   QRect(377, 20, 65, 17));
+    RadioButton3 = MakeRadioButton(Panel1, "RadioButton3", QStringLiteral("4 bytes"),
+                                   QRect(456, 4, 65, 17));
+    RadioButton3->hide();
+    RadioButton1->setChecked(true);
+    for (QRadioButton *button : {RadioButton1, RadioButton2, RadioButton3}) {
+        connect(button, &QRadioButton::toggled, this, [this](bool checked) {
+            if (checked)
+                RadioButton1Click();
+        });
+    }
+
+    center = new WholeNumberEdit(Panel1);
+    center->setObjectName(QStringLiteral("center"));
+    center->setGeometry(682, 13, 60, 21);
+}
+
+void Tfbases::BuildPages()
+{
+    pan1 = new OdometerPage(this);
+    pan2 = new CalculatePage(this);
+    pan3 = new TablePage(center, SuppressCenterChange, this);
+    Panel1->raise();
+}
+
+void Tfbases::FormCreate()
+{
+    pan2->ClearBoard(false);
+    tabsChanged(OdometerTab);
+    pan1->SetOdometerWidth(1);
+}
+
+void Tfbases::tabsChanged(int NewTab)
+{
+    const QList<QWidget *> panels{pan1, pan2, pan3};
+    for (QWidget *panel : panels)
+        panel->hide();
+    for (QWidget *panel : panels)
+        panel->move(panel->x(), 40);
+    for (QWidget *panel : panels)
+        panel->move(1, panel->y());
+    if (tableFillsClient)
+        PlaceTableFillingClient();
+
+    switch (NewTab) {
+    case OdometerTab:
+        RadioButton1->setChecked(true);
+        pan1->show();
+        SetOuterWidth(narrowOuterWidth);
+        SetOuterHeight(narrowOuterHeight);
+        RadioButton1->show();
+        RadioButton2->show();
+        pan1->SetOdometerWidth(1);
+        break;
+    case CalculateTab:
+        pan2->show();
+        SetOuterWidth(narrowOuterWidth);
+        RadioButton1->hide();
+        RadioButton2->hide();
+        SetOuterHeight(narrowOuterHeight);
+        pan2->W7SpeedButton9Click();
+        break;
+    case TableTab:
+        RadioButton1->setChecked(true);
+        tableFillsClient = true;
+        PlaceTableFillingClient();
+        SuppressCenterChange = false;
+        pan3->SetTableWidth(1, 0);
+        pan3->show();
+        SetOuterWidth(tableOuterWidth);
+        RadioButton1->show();
+        RadioButton2->show();
+        break;
+    default:
+        break;
+    }
+}
+
+void Tfbases::FormResize()
+{
+    if (tabs->currentIndex() == TableTab) {
+        SetOuterWidth(tableOuterWidth);
+    } else {
+        SetOuterHeight(narrowOuterHeight);
+        SetOuterWidth(narrowOuterWidth);
+    }
+}
+
+void Tfbases::RadioButton1Click()
+{
+    const quint8 width = RadioButton1->isChecked() ? 1 : 2;
+    if (width == 1)
+        center->setLimits(-128, 127);
+    else
+        center->setLimits(-32768, 32767);
+    if (tabs->currentIndex() == OdometerTab)
+        pan1->SetOdometerWidth(width);
+    else
+        pan3->SetTableWidth(width, 0);
+    Panel1->update();
+}
+
+void Tfbases::Timer2Timer()
+{
+    Timer2->stop();
+    pan1->HideHintLabels();
+}
+
+void Tfbases::Image1Click()
+{
+    launcher->Launch(QString::fromLatin1(MakerWebAddress));
+}
+
+void Tfbases::FormKeyPress(QChar Key)
+{
+    pan2->FormKeyPress(Key);
+}
+
+bool Tfbases::eventFilter(QObject *watched, QEvent *event)
+{
+    // Key preview: the window reads every typed character before the control with the
+    // focus, once per key press, and never consumes it.
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        auto *receiver = static_cast<QWidget *>(watched);
+        QWidget *focus = QApplication::focusWidget();
+        const bool firstReceiver = receiver == focus || (!focus && receiver == this);
+        if (firstReceiver && receiver->window() == this) {
+            const QString text = static_cast<QKeyEvent *>(event)->text();
+            for (QChar character : text)
+                FormKeyPress(character);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Tfbases::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    Panel1->resize(width(), topBarHeight);
+    if (tableFillsClient)
+        PlaceTableFillingClient();
+    FormResize();
+}
+
+void Tfbases::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    // The window system may report the frame only after the window is placed.
+    FormResize();
+}
+
+void Tfbases::SetOuterWidth(int width)
+{
+    const int frameWidth = frameGeometry().width() - geometry().width();
+    const int clientWidth = width - frameWidth;
+    if (clientWidth != this->width())
+        resize(clientWidth, height());
+}
+
+void Tfbases::SetOuterHeight(int height)
+{
+    const int frameHeight = frameGeometry().height() - geometry().height();
+    const int clientHeight = height - frameHeight;
+    if (clientHeight != this->height())
+        resize(width(), clientHeight);
+}
+
+void Tfbases::PlaceTableFillingClient()
+{
+    pan3->setGeometry(0, topBarHeight, width(), height() - topBarHeight);
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QWidget>
+
+class CalculatePage;
+class FaceTabBar;
+class OdometerPage;
+class PictureBox;
+class QRadioButton;
+class QTimer;
+class ShellLauncher;
+class TablePage;
+class WholeNumberEdit;
+
+// The web page of the program's maker, opened by a click on the logo.
+inline constexpr const char *MakerWebAddress = "https://quorvel.org/";
+
+// The main window "Numeric Formats": the top bar, the three page panels, the page switch
+// with the size held for each page, the hint timer and the logo link.
+class Tfbases : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Tfbases(QWidget *parent = nullptr);
+
+    void FormCreate();
+    void tabsChanged(int NewTab);
+    void FormResize();
+    void RadioButton1Click();
+    void Timer2Timer();
+    void Image1Click();
+    void FormKeyPress(QChar Key);
+
+    // While set, the jump-to box does not drive the table. Set before anything else.
+    bool SuppressCenterChange = true;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+
+private:
+    void BuildTopBar();
+    void BuildPages();
+    // Outer sizes include the window frame wherever the window system reports one.
+    void SetOuterWidth(int width);
+    void SetOuterHeight(int height);
+    void PlaceTableFillingClient();
+
+    QWidget *Panel1;
+    PictureBox *Image1;
+    FaceTabBar *tabs;
+    QRadioButton *RadioButton1;
+    QRadioButton *RadioButton2;
+    QRadioButton *RadioButton3;
+    WholeNumberEdit *center;
+    OdometerPage *pan1;
+    CalculatePage *pan2;
+    TablePage *pan3;
+    QTimer *Timer2;
+    ShellLauncher *launcher;
+    bool tableFillsClient = false;
+};

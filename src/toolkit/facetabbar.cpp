@@ -1,0 +1,44 @@
+#include "toolkit/facetabbar.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+FaceTabBar::FaceTabBar(const Look &look, QWidget *parent) : QTabBar(parent), m_look(look)
+{
+    setDrawBase(false);
+    setExpanding(false);
+    setUsesScrollButtons(true);
+    setTabsClosable(false);
+    setAutoFillBackground(true);
+    QPalette strip = palette();
+    strip.setColor(QPalette::Window, m_look.stripColor);
+    setPalette(strip);
+}
+
+QSize FaceTabBar::tabSizeHint(int index) const
+{
+    const QFontMetrics metrics(index == currentIndex() ? m_look.selectedFont : m_look.normalFont);
+    const int textWidth = metrics.horizontalAdvance(tabText(index));
+    return {m_look.tabMargins.left() + textWidth + m_look.tabMargins.right(),
+            m_look.tabMargins.top() + m_look.tabHeight};
+}
+
+QSize FaceTabBar::minimumTabSizeHint(int index) const
+{
+    return tabSizeHint(index);
+}
+
+void FaceTabBar::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    for (int index = 0; index < count(); ++index) {
+        const bool selected = index == currentIndex();
+        const QRect tab = tabRect(index).adjusted(0, m_look.tabMargins.top(), 0, 0);
+        painter.fillRect(tab, selected ? m_look.selectedColor : m_look.normalColor);
+        painter.drawImage(tab, selected ? m_look.selectedFace : m_look.normalFace);
+        painter.setFont(selected ? m_look.selectedFont : m_look.normalFont);
+        painter.setPen(palette().color(QPalette::WindowText));
+        const QRect caption = tab.adjusted(m_look.tabMargins.left(), 0, -m_look.tabMargins.right(), 0);
+        painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter, tabText(index));
+    }
+}

@@ -1,0 +1,42 @@
+#include "toolkit/picturebox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PictureBox::PictureBox(QWidget *parent) : QWidget(parent) {}
+
+void PictureBox::setPicture(const QPixmap &picture)
+{
+    m_picture = picture;
+    if (m_autoSize)
+        resize(m_picture.size());
+    update();
+}
+
+void PictureBox::setAutoSize(bool on)
+{
+    m_autoSize = on;
+    if (on && !m_picture.isNull())
+        resize(m_picture.size());
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_picture);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    QWidget::mousePressEvent(event);
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool wasPressed = m_pressed;
+    m_pressed = false;
+    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QWidget::mouseReleaseEvent(event);
+}
