@@ -32,7 +32,8 @@ QImage DrawLogo()
     name.setBold(true);
     painter.setFont(name);
     painter.setPen(QColor(30, 57, 91));
-    painter.drawText(QRectF(25, 2, 75, 22), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Quorvel"));
+    painter.drawText(QRectF(25, 2, 75, 22), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Quorvel"));
     QFont motto(QStringLiteral("DejaVu Sans"));
     motto.setPixelSize(8);
     painter.setFont(motto);

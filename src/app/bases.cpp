@@ -19,14 +19,16 @@ bool DisplayAvailable()
 
 } // namespace
 
-int main(int argc, char *argv[])
+int main(int, char *argv[])
 {
     if (!DisplayAvailable()) {
         std::fputs("quorvel: no display is available; to run it off screen use: xvfb-run quorvel\n",
                    stderr);
         return 2;
     }
-    QApplication application(argc, argv);
+    // The program takes no command line: the toolkit sees the program name only.
+    int toolkitArgc = 1;
+    QApplication application(toolkitArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
     Tfbases fbases;
     fbases.show();

@@ -107,12 +107,12 @@ void Tfbases::BuildTopBar()
     tabs->setCurrentIndex(OdometerTab);
     connect(tabs, &QTabBar::currentChanged, this, &Tfbases::tabsChanged);
 
-    RadioButton1 = MakeRadioButton(Panel1, "RadioButton1", QStringLiteral("1 Byte"),
-                                   QRect(377, 4, 57, 17));
-    RadioButton2 = MakeRadioButton(Panel1, "RadioButton2", QStringLiteral("2 bytes"),
-                                   QRect(377, 20, 65, 17));
-    RadioButton3 = MakeRadioButton(Panel1, "RadioButton3", QStringLiteral("4 bytes"),
-                                   QRect(456, 4, 65, 17));
+    RadioButton1 =
+        MakeRadioButton(Panel1, "RadioButton1", QStringLiteral("1 Byte"), QRect(377, 4, 57, 17));
+    RadioButton2 =
+        MakeRadioButton(Panel1, "RadioButton2", QStringLiteral("2 bytes"), QRect(377, 20, 65, 17));
+    RadioButton3 =
+        MakeRadioButton(Panel1, "RadioButton3", QStringLiteral("4 bytes"), QRect(456, 4, 65, 17));
     RadioButton3->hide();
     RadioButton1->setChecked(true);
     for (QRadioButton *button : {RadioButton1, RadioButton2, RadioButton3}) {

@@ -6,7 +6,8 @@
 
 namespace {
 
-struct StandIn {
+struct StandIn
+{
     const char *family; // the name the layout asks for
     const char *files[2];
 };

@@ -38,7 +38,8 @@ void FaceTabBar::paintEvent(QPaintEvent *)
         painter.drawImage(tab, selected ? m_look.selectedFace : m_look.normalFace);
         painter.setFont(selected ? m_look.selectedFont : m_look.normalFont);
         painter.setPen(palette().color(QPalette::WindowText));
-        const QRect caption = tab.adjusted(m_look.tabMargins.left(), 0, -m_look.tabMargins.right(), 0);
+        const QRect caption =
+            tab.adjusted(m_look.tabMargins.left(), 0, -m_look.tabMargins.right(), 0);
         painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter, tabText(index));
     }
 }

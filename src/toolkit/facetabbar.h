@@ -12,7 +12,8 @@ class FaceTabBar : public QTabBar
     Q_OBJECT
 
 public:
-    struct Look {
+    struct Look
+    {
         QImage normalFace;
         QImage selectedFace;
         QColor stripColor;

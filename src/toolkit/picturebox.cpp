@@ -36,7 +36,8 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event)
 {
     const bool wasPressed = m_pressed;
     m_pressed = false;
-    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (wasPressed && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint()))
         emit clicked();
     QWidget::mouseReleaseEvent(event);
 }

@@ -1,0 +1,231 @@
+#include "app/basesu.h"
+#include "toolkit/debugtrace.h"
+#include "toolkit/wholenumberedit.h"
+
+#include <QLabel>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QStringList capturedTrace;
+
+void CaptureTrace(QtMsgType, const QMessageLogContext &context, const QString &message)
+{
+    if (QLatin1String(context.category) == QLatin1String("quorvel.trace"))
+        capturedTrace << message;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void startsOnTheOdometerPage();
+    void switchingPagesShowsOnePanelAndSetsTheSize_data();
+    void switchingPagesShowsOnePanelAndSetsTheSize();
+    void narrowPagesHoldTheirSizeAgainstResizing();
+    void tablePageHoldsOnlyItsWidth();
+    void tablePanelFillsTheClientAreaOnceEntered();
+    void widthButtonsSetTheLimitsOfCenter();
+    void enteringOdometerOrTableChecksOneByte();
+    void hintLabelsGoAfterTenSecondsForGood();
+    void traceLinesAreCutAt255Characters();
+
+private:
+    template <typename T> T *child(const char *name)
+    {
+        T *found = window->findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("no component %s", name);
+        return found;
+    }
+    QSize outerSize() const { return window->frameGeometry().size(); }
+    void selectTab(int index) { child<QTabBar>("tabs")->setCurrentIndex(index); }
+
+    Tfbases *window = nullptr;
+};
+
+void TestMainWindow::init()
+{
+    window = new Tfbases;
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+}
+
+void TestMainWindow::cleanup()
+{
+    delete window;
+    window = nullptr;
+}
+
+void TestMainWindow::startsOnTheOdometerPage()
+{
+    QCOMPARE(window->windowTitle(), QStringLiteral("Numeric Formats"));
+    QCOMPARE(child<QTabBar>("tabs")->currentIndex(), 0);
+    QVERIFY(child<QWidget>("pan1")->isVisible());
+    QVERIFY(!child<QWidget>("pan2")->isVisible());
+    QVERIFY(!child<QWidget>("pan3")->isVisible());
+    QCOMPARE(outerSize(), QSize(442, 356));
+    QVERIFY(child<QRadioButton>("RadioButton1")->isChecked());
+    QVERIFY(!child<QRadioButton>("RadioButton3")->isVisible());
+    QVERIFY(window->SuppressCenterChange);
+    QCOMPARE(child<QTimer>("Timer2")->isActive(), true);
+    QCOMPARE(window->palette().color(QPalette::Window), QColor(Qt::white));
+    QCOMPARE(window->font().family(), QStringLiteral("Tahoma"));
+    QCOMPARE(window->font().pixelSize(), 11);
+    QCOMPARE(child<QWidget>("Panel1")->palette().color(QPalette::Window), QColor(206, 241, 255));
+}
+
+void TestMainWindow::switchingPagesShowsOnePanelAndSetsTheSize_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<int>("outerWidth");
+    QTest::addColumn<bool>("radioButtonsShown");
+    QTest::newRow("Calculate") << 1 << "pan2" << 442 << false;
+    QTest::newRow("Table") << 2 << "pan3" << 857 << true;
+    QTest::newRow("Odometer") << 0 << "pan1" << 442 << true;
+}
+
+void TestMainWindow::switchingPagesShowsOnePanelAndSetsTheSize()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, panel);
+    QFETCH(int, outerWidth);
+    QFETCH(bool, radioButtonsShown);
+
+    // Come from another page so that the switch really happens.
+    selectTab(tab == 1 ? 2 : 1);
+    selectTab(tab);
+    for (const char *name : {"pan1", "pan2", "pan3"})
+        QCOMPARE(child<QWidget>(name)->isVisible(), panel == QLatin1String(name));
+    QCOMPARE(outerSize().width(), outerWidth);
+    if (tab != 2)
+        QCOMPARE(outerSize().height(), 356);
+    QCOMPARE(child<QRadioButton>("RadioButton1")->isVisible(), radioButtonsShown);
+    QCOMPARE(child<QRadioButton>("RadioButton2")->isVisible(), radioButtonsShown);
+    QVERIFY(!child<QRadioButton>("RadioButton3")->isVisible());
+
+    // The jump-to box lies beyond the right edge except in the wide layout.
+    auto *center = child<WholeNumberEdit>("center");
+    const int centerLeft = center->mapTo(window, QPoint(0, 0)).x();
+    QCOMPARE(centerLeft + center->width() <= window->width(), tab == 2);
+    QVERIFY(!center->isHidden());
+
+    const QPoint panelTopLeft = child<QWidget>(qPrintable(panel))->geometry().topLeft();
+    QCOMPARE(panelTopLeft, tab == 2 ? QPoint(0, 41) : QPoint(1, 40));
+}
+
+void TestMainWindow::narrowPagesHoldTheirSizeAgainstResizing()
+{
+    for (int tab : {0, 1}) {
+        selectTab(tab);
+        window->resize(700, 600);
+        QTRY_COMPARE(outerSize(), QSize(442, 356));
+        window->resize(200, 100);
+        QTRY_COMPARE(outerSize(), QSize(442, 356));
+    }
+}
+
+void TestMainWindow::tablePageHoldsOnlyItsWidth()
+{
+    selectTab(2);
+    const int clientHeight = window->height();
+    window->resize(500, clientHeight + 120);
+    QTRY_COMPARE(outerSize().width(), 857);
+    QCOMPARE(window->height(), clientHeight + 120);
+    // Back on a narrow page the height is held again.
+    selectTab(0);
+    QCOMPARE(outerSize(), QSize(442, 356));
+}
+
+void TestMainWindow::tablePanelFillsTheClientAreaOnceEntered()
+{
+    selectTab(2);
+    window->resize(window->width(), 500);
+    auto *pan3 = child<QWidget>("pan3");
+    QTRY_COMPARE(pan3->geometry(), QRect(0, 41, window->width(), window->height() - 41));
+    // It keeps filling the client area on later visits too.
+    selectTab(1);
+    selectTab(2);
+    QCOMPARE(pan3->geometry(), QRect(0, 41, window->width(), window->height() - 41));
+}
+
+void TestMainWindow::widthButtonsSetTheLimitsOfCenter()
+{
+    auto *center = child<WholeNumberEdit>("center");
+    child<QRadioButton>("RadioButton2")->click();
+    QCOMPARE(center->minimum(), -32768);
+    QCOMPARE(center->maximum(), 32767);
+    child<QRadioButton>("RadioButton1")->click();
+    QCOMPARE(center->minimum(), -128);
+    QCOMPARE(center->maximum(), 127);
+    selectTab(2);
+    child<QRadioButton>("RadioButton2")->click();
+    QCOMPARE(center->maximum(), 32767);
+}
+
+void TestMainWindow::enteringOdometerOrTableChecksOneByte()
+{
+    for (int tab : {0, 2}) {
+        selectTab(tab);
+        child<QRadioButton>("RadioButton2")->click();
+        selectTab(1);
+        selectTab(tab);
+        QVERIFY(child<QRadioButton>("RadioButton1")->isChecked());
+        QCOMPARE(child<WholeNumberEdit>("center")->maximum(), 127);
+    }
+}
+
+void TestMainWindow::hintLabelsGoAfterTenSecondsForGood()
+{
+    auto *timer = child<QTimer>("Timer2");
+    QCOMPARE(timer->interval(), 10000);
+    QVERIFY(timer->isSingleShot());
+    auto *label5 = child<QLabel>("Label5");
+    auto *label6 = child<QLabel>("Label6");
+    QCOMPARE(label5->text(), QStringLiteral("Hold cursor over Octal or"));
+    QCOMPARE(label6->text(), QStringLiteral("Hex digits to see binary digits"));
+    QVERIFY(label5->isVisible() && label6->isVisible());
+
+    selectTab(2); // the labels go whichever page shows
+    timer->setInterval(1);
+    timer->start();
+    QTRY_VERIFY(!timer->isActive());
+    selectTab(0);
+    QVERIFY(!label5->isVisible());
+    QVERIFY(!label6->isVisible());
+    QCOMPARE(label5->geometry(), QRect(160, 234, 120, 13));
+    QCOMPARE(label6->geometry(), QRect(160, 248, 141, 13));
+}
+
+void TestMainWindow::traceLinesAreCutAt255Characters()
+{
+    QLoggingCategory::setFilterRules(QStringLiteral("quorvel.trace.debug=true"));
+    capturedTrace.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(CaptureTrace);
+    DebugTrace("1   4:1");
+    DebugTrace(QByteArray(300, 'x'));
+    qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules(QString());
+    QCOMPARE(capturedTrace.size(), 2);
+    QCOMPARE(capturedTrace[0], QStringLiteral("1   4:1"));
+    QCOMPARE(capturedTrace[1], QString(255, QLatin1Char('x')));
+
+    // Off by default: nothing reaches the channel.
+    capturedTrace.clear();
+    qInstallMessageHandler(CaptureTrace);
+    DebugTrace("14  0");
+    qInstallMessageHandler(previous);
+    QVERIFY(capturedTrace.isEmpty());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

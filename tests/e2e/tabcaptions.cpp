@@ -1,0 +1,39 @@
+#include "tabcaptions.h"
+
+namespace {
+
+// The tab strip starts at left 150 of the top bar; its tabs run from 13 down to the bar's end.
+constexpr int stripLeft = 150;
+constexpr int stripRight = 376; // the width buttons start at 377
+constexpr int captionTop = 16;
+constexpr int captionBottom = 38;
+constexpr int widestGapInsideACaption = 8;
+
+bool ColumnHasInk(const QImage &shot, int x)
+{
+    for (int y = captionTop; y <= captionBottom; ++y) {
+        if (qGray(shot.pixel(x, y)) < 90)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QList<QRect> FindTabCaptions(const QImage &shot)
+{
+    QList<QRect> captions;
+    int gap = widestGapInsideACaption + 1;
+    for (int x = stripLeft; x <= qMin(stripRight, shot.width() - 1); ++x) {
+        if (!ColumnHasInk(shot, x)) {
+            ++gap;
+            continue;
+        }
+        if (gap > widestGapInsideACaption)
+            captions << QRect(x, captionTop, 1, captionBottom - captionTop + 1);
+        else
+            captions.last().setRight(x);
+        gap = 0;
+    }
+    return captions;
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QRect>
+
+// Finds the tab captions of the top bar on a screenshot of the window: the runs of dark
+// caption ink along the tab strip, separated by the wider gaps between tabs. Returns one
+// rectangle per caption, left to right, in client coordinates.
+QList<QRect> FindTabCaptions(const QImage &shot);
