@@ -5,3 +5,4 @@
 // Each routine draws one picture of the program's artwork.
 QImage DrawLogo();
 QImage DrawTabFace(bool selected);
+QImage DrawAppIcon(int size);

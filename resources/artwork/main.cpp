@@ -32,5 +32,9 @@ int main(int argc, char *argv[])
     bool ok = Save(folder, "pictures/logo.jpg", DrawLogo(), "JPEG", 92);
     ok = Save(folder, "pictures/tab-face.png", DrawTabFace(false), "PNG") && ok;
     ok = Save(folder, "pictures/tab-face-selected.png", DrawTabFace(true), "PNG") && ok;
+    for (int size : {48, 64, 128, 256}) {
+        const QString name = QStringLiteral("../packaging/icons/%1.png").arg(size);
+        ok = Save(folder, qPrintable(name), DrawAppIcon(size), "PNG") && ok;
+    }
     return ok ? 0 : 1;
 }

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the build tree, unpacks it into a scratch root and checks
+# what a desktop needs of it: the program, the menu entry, the AppStream metadata, the
+# icons, the declared dependencies, and that the menu entry's command starts.
+set -euo pipefail
+build=$1
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+(cd "$scratch" && cpack -G DEB --config "$build/CPackConfig.cmake" >/dev/null)
+deb=$(ls "$scratch"/quorvel_*.deb)
+dpkg -x "$deb" "$scratch/root"
+root=$scratch/root/usr/share
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+[[ -x $scratch/root/usr/bin/quorvel ]] || fail "no /usr/bin/quorvel"
+desktop=$root/applications/org.quorvel.Quorvel.desktop
+metainfo=$root/metainfo/org.quorvel.Quorvel.metainfo.xml
+[[ -f $desktop ]] || fail "no menu entry"
+[[ -f $metainfo ]] || fail "no AppStream metadata"
+for size in 48 64 128 256; do
+    icon=$root/icons/hicolor/${size}x${size}/apps/org.quorvel.Quorvel.png
+    [[ -f $icon ]] || fail "no ${size}px icon"
+    identify -format '%w %h' "$icon" | grep -qx "$size $size" || fail "${size}px icon has another size"
+done
+[[ -f $root/icons/hicolor/scalable/apps/org.quorvel.Quorvel.svg ]] || fail "no scalable icon"
+
+desktop-file-validate "$desktop" || fail "menu entry does not validate"
+appstreamcli validate --no-net "$metainfo" >/dev/null || fail "metadata does not validate"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for package in libqt6widgets6 libqt6gui6 libqt6core6 fonts-wine fonts-comic-neue; do
+    [[ $depends == *"$package"* ]] || fail "Depends lacks $package: $depends"
+done
+
+# The menu entry's command, run from the unpacked tree, starts and keeps running.
+command=$(sed -n 's/^Exec=//p' "$desktop")
+[[ $command == quorvel ]] || fail "unexpected Exec line: $command"
+status=0
+QT_QPA_PLATFORM=offscreen PATH="$scratch/root/usr/bin:$PATH" timeout 3 "$command" || status=$?
+[[ $status -eq 124 ]] || fail "quorvel did not keep running (exit status $status)"
+echo "package ok: $(basename "$deb")"
