@@ -56,17 +56,30 @@ XSession::XSession()
         m_failure = QStringLiteral("openbox did not start on ") + m_display;
 }
 
+namespace {
+
+void Stop(QProcess *process)
+{
+    if (!process || process->state() == QProcess::NotRunning)
+        return;
+    process->terminate();
+    if (!process->waitForFinished(3000)) {
+        process->kill();
+        process->waitForFinished(3000);
+    }
+}
+
+} // namespace
+
 XSession::~XSession()
 {
-    for (auto *process : {m_program.get(), m_windowManager.get(), m_server.get()}) {
-        if (process && process->state() != QProcess::NotRunning) {
-            process->terminate();
-            if (!process->waitForFinished(3000)) {
-                process->kill();
-                process->waitForFinished(3000);
-            }
-        }
-    }
+    for (auto *process : {m_program.get(), m_windowManager.get(), m_server.get()})
+        Stop(process);
+}
+
+void XSession::stopProgram()
+{
+    Stop(m_program.get());
 }
 
 bool XSession::startServer()
@@ -110,6 +123,7 @@ void XSession::startProcess(std::unique_ptr<QProcess> &process, const QString &p
 
 bool XSession::startProgram(const QString &program, const QStringList &environment)
 {
+    stopProgram();
     startProcess(m_program, program, {}, environment);
     return m_program->state() == QProcess::Running;
 }

@@ -25,8 +25,12 @@ public:
     QString failure() const { return m_failure; }
     QString display() const { return m_display; }
 
-    // Starts the program with extra environment entries ("NAME=value").
+    // Starts the program with extra environment entries ("NAME=value"), ending the one
+    // started before.
     bool startProgram(const QString &program, const QStringList &environment = {});
+    // Ends the program started last, if it still runs.
+    void stopProgram();
+    qint64 programId() const { return m_program ? m_program->processId() : 0; }
     // The program's standard error so far.
     QString programErrorOutput();
     // Waits for a top-level window with exactly this title; returns its X id or 0.

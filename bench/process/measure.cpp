@@ -1,0 +1,209 @@
+// quorvel_measure: the process-level figures of the program against their floors, each
+// measured in the same run on the same machine, printed as a Markdown table.
+//
+// It starts its own X server and window manager, then measures
+// - start to first painted window, against the bare Qt window (median of several starts),
+// - resident memory when idle, against the bare window,
+// - CPU while idle on each page for 10 s, and while counting automatically on the
+//   two-byte layout for 10 s (share of one core, from /proc/PID/stat),
+// - and adds the rows of the Google Benchmark programs given with --benchmarks.
+#include "tabcaptions.h"
+#include "xsession.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QThread>
+
+#include <algorithm>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+struct Row
+{
+    QString figure;
+    QString floor;
+    QString measured;
+    QString goal;
+};
+
+QString ToolPath(const char *name)
+{
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(name);
+}
+
+double Median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.isEmpty() ? 0 : values[values.size() / 2];
+}
+
+double FirstPaintMilliseconds(XSession &session, const QString &program)
+{
+    return session.run(ToolPath("quorvel_firstpaint"), {program}).trimmed().toDouble();
+}
+
+// Fields 14 and 15 of /proc/PID/stat: user and system time in clock ticks.
+double CpuSeconds(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray line = stat.readAll();
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    const double ticks = fields.value(11).toDouble() + fields.value(12).toDouble();
+    return ticks / double(sysconf(_SC_CLK_TCK));
+}
+
+double ResidentMebibytes(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.simplified().split(' ').value(1).toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+double CpuShareOver(qint64 pid, int seconds)
+{
+    const double before = CpuSeconds(pid);
+    QThread::sleep(seconds);
+    return 100.0 * (CpuSeconds(pid) - before) / seconds;
+}
+
+QString Ratio(double value, double floor)
+{
+    return QString::asprintf("%.2f x", floor > 0 ? value / floor : 0);
+}
+
+class Measurement
+{
+public:
+    explicit Measurement(const QString &program) : m_program(program) {}
+
+    bool prepare(QString *failure);
+    void startUp(int starts);
+    void idleMemory();
+    void idleCpuPerPage(int seconds);
+    void countingCpu(int seconds);
+    void print() const;
+
+private:
+    qint64 startAndWait(XSession &session, const QString &program, qulonglong *window);
+
+    QString m_program;
+    XSession m_session;
+    QList<Row> m_rows;
+};
+
+bool Measurement::prepare(QString *failure)
+{
+    *failure = m_session.failure();
+    return failure->isEmpty();
+}
+
+void Measurement::startUp(int starts)
+{
+    QList<double> program;
+    QList<double> bare;
+    for (int i = 0; i < starts; ++i) {
+        bare << FirstPaintMilliseconds(m_session, ToolPath("quorvel_barewindow"));
+        program << FirstPaintMilliseconds(m_session, m_program);
+    }
+    const double floor = Median(bare);
+    const double measured = Median(program);
+    m_rows << Row{QStringLiteral("start to first painted window"),
+                  QString::asprintf("%.1f ms (bare Qt window)", floor),
+                  QString::asprintf("%.1f ms = %s", measured, qPrintable(Ratio(measured, floor))),
+                  QStringLiteral("at most 1.15 x")};
+}
+
+qint64 Measurement::startAndWait(XSession &session, const QString &program, qulonglong *window)
+{
+    session.startProgram(program);
+    *window = session.waitForWindow(program == m_program ? QStringLiteral("Numeric Formats")
+                                                         : QStringLiteral("quorvel_barewindow"));
+    QThread::sleep(2);
+    return session.programId();
+}
+
+void Measurement::idleMemory()
+{
+    qulonglong window = 0;
+    const double floor =
+        ResidentMebibytes(startAndWait(m_session, ToolPath("quorvel_barewindow"), &window));
+    const double measured = ResidentMebibytes(startAndWait(m_session, m_program, &window));
+    m_rows << Row{QStringLiteral("resident memory when idle"),
+                  QString::asprintf("%.1f MiB (bare Qt window)", floor),
+                  QString::asprintf("%.1f MiB = %s", measured, qPrintable(Ratio(measured, floor))),
+                  QStringLiteral("at most 1.2 x")};
+}
+
+void Measurement::idleCpuPerPage(int seconds)
+{
+    qulonglong window = 0;
+    const qint64 pid = startAndWait(m_session, m_program, &window);
+    const char *pages[] = {"Odometer", "Calculate", "Table"};
+    for (int page : {0, 1, 2}) {
+        const QList<QRect> captions = FindTabCaptions(m_session.screenshot(window));
+        if (captions.size() == 3)
+            m_session.click(window, captions[page].center());
+        QThread::sleep(1);
+        m_rows << Row{QStringLiteral("CPU while idle on the %1 page for %2 s")
+                          .arg(QLatin1String(pages[page]))
+                          .arg(seconds),
+                      QStringLiteral("—"),
+                      QString::asprintf("%.2f %% of one core", CpuShareOver(pid, seconds)),
+                      QStringLiteral("under 0.5 %")};
+    }
+}
+
+void Measurement::countingCpu(int seconds)
+{
+    qulonglong window = 0;
+    const qint64 pid = startAndWait(m_session, m_program, &window);
+    // "2 bytes" in the top bar, then "^" on the Odometer page (panel at 1, 40).
+    m_session.click(window, {377 + 20, 20 + 8});
+    m_session.click(window, {1 + 30 + 12, 40 + 147 + 13});
+    QThread::sleep(1);
+    m_rows << Row{QStringLiteral("CPU while counting automatically on the two-byte layout"),
+                  QStringLiteral("—"),
+                  QString::asprintf("%.2f %% of one core", CpuShareOver(pid, seconds)),
+                  QStringLiteral("under 3 %")};
+}
+
+void Measurement::print() const
+{
+    std::printf("| figure | floor | measured | goal |\n|---|---|---|---|\n");
+    for (const Row &row : m_rows)
+        std::printf("| %s | %s | %s | %s |\n", qPrintable(row.figure), qPrintable(row.floor),
+                    qPrintable(row.measured), qPrintable(row.goal));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    if (argc < 2) {
+        std::fputs("usage: quorvel_measure PATH_TO_QUORVEL\n", stderr);
+        return 2;
+    }
+    Measurement measurement(QString::fromLocal8Bit(argv[1]));
+    QString failure;
+    if (!measurement.prepare(&failure)) {
+        std::fprintf(stderr, "quorvel_measure: %s\n", qPrintable(failure));
+        return 1;
+    }
+    measurement.startUp(15);
+    measurement.idleMemory();
+    measurement.idleCpuPerPage(10);
+    measurement.countingCpu(10);
+    measurement.print();
+    return 0;
+}
