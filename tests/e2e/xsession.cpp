@@ -10,9 +10,6 @@
 
 namespace {
 
-constexpr int firstDisplayNumber = 140;
-constexpr int lastDisplayNumber = 240;
-
 QString WindowId(qulonglong window)
 {
     return QString::number(window);
@@ -84,25 +81,26 @@ void XSession::stopProgram()
 
 bool XSession::startServer()
 {
-    for (int number = firstDisplayNumber; number <= lastDisplayNumber; ++number) {
-        if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)) ||
-            QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number)))
-            continue;
-        m_display = QStringLiteral(":%1").arg(number);
-        startProcess(m_server, QStringLiteral("Xvfb"),
-                     {m_display, QStringLiteral("-screen"), QStringLiteral("0"),
-                      QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
-                      QStringLiteral("tcp")});
-        const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(number);
-        if (WaitUntil(
-                [&] { return QFile::exists(socket) || m_server->state() == QProcess::NotRunning; },
-                10000) &&
-            m_server->state() == QProcess::Running)
-            return true;
-        m_server.reset();
+    // Xvfb picks a free display itself and writes its number to standard output, so
+    // that sessions started at the same moment never share a server.
+    startProcess(m_server, QStringLiteral("Xvfb"),
+                 {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                  QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
+                  QStringLiteral("tcp")});
+    QByteArray number;
+    WaitUntil(
+        [&] {
+            m_server->waitForReadyRead(50);
+            number += m_server->readAllStandardOutput();
+            return number.contains('\n') || m_server->state() == QProcess::NotRunning;
+        },
+        10000);
+    if (!number.contains('\n')) {
+        m_failure = QStringLiteral("no X server could be started (is Xvfb installed?)");
+        return false;
     }
-    m_failure = QStringLiteral("no X server could be started (is Xvfb installed?)");
-    return false;
+    m_display = QLatin1Char(':') + QString::fromLatin1(number.trimmed());
+    return true;
 }
 
 void XSession::startProcess(std::unique_ptr<QProcess> &process, const QString &program,
