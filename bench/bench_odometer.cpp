@@ -1,5 +1,5 @@
 // The cost of one frame of an odometer roll, against a plain copy of its picture's bytes.
-//   cmake --build --preset release --target run_benchmarks
+//   cmake --preset release && cmake --build --preset release --target run_benchmarks
 #include "odometer/digitcell.h"
 #include "odometer/odometer.h"
 
