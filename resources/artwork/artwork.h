@@ -6,3 +6,4 @@
 QImage DrawLogo();
 QImage DrawTabFace(bool selected);
 QImage DrawAppIcon(int size);
+QImage DrawDigitStrip();

@@ -36,5 +36,6 @@ int main(int argc, char *argv[])
         const QString name = QStringLiteral("../packaging/icons/%1.png").arg(size);
         ok = Save(folder, qPrintable(name), DrawAppIcon(size), "PNG") && ok;
     }
+    ok = Save(folder, "DIGITS.png", DrawDigitStrip(), "PNG") && ok;
     return ok ? 0 : 1;
 }

@@ -1,0 +1,66 @@
+#include "odometer/digitcell.h"
+
+#include "odometer/conversions.h"
+#include "odometer/imagerows.h"
+
+#include <QImage>
+
+#include <cstdlib>
+
+namespace {
+
+enum class Roll { Standing, Down, Up };
+
+constexpr int BlankCell = 16;
+
+Roll RollOf(int f, int t, std::uint32_t value, std::uint32_t limit, bool incrementing,
+            TBaseType baseType, bool topToBottom)
+{
+    const int m = TopDigit(baseType);
+    const Roll downWhenTopToBottom = topToBottom ? Roll::Down : Roll::Up;
+    const Roll upWhenTopToBottom = topToBottom ? Roll::Up : Roll::Down;
+    if (f == 0 && !incrementing && (t == m || value == limit))
+        return upWhenTopToBottom; // borrow
+    if (incrementing && t == 0 && (f == m || value == 0))
+        return downWhenTopToBottom; // carry
+    if (std::abs(t - f) == 1)
+        return f < t ? downWhenTopToBottom : upWhenTopToBottom;
+    return Roll::Standing;
+}
+
+} // namespace
+
+int DigitCell(char character)
+{
+    const auto index = DigitAlphabet.find(character);
+    return index == std::string_view::npos ? BlankCell : static_cast<int>(index);
+}
+
+int TopDigit(TBaseType baseType)
+{
+    return static_cast<int>(RadixOf(baseType)) - 1;
+}
+
+void ComposeDigitCell(char fromChar, char toChar, QImage &target, const QImage &strip, int fraction,
+                      std::uint32_t value, std::uint32_t limit, bool incrementing,
+                      TBaseType baseType, bool topToBottom)
+{
+    const int h = target.height();
+    const int off = h * fraction / 255;
+    const int t = DigitCell(toChar);
+    const int f = DigitCell(fromChar);
+    // A piece of no rows is a copy of nothing, so the loops of CopyImageRows skip it.
+    switch (RollOf(f, t, value, limit, incrementing, baseType, topToBottom)) {
+    case Roll::Standing:
+        CopyImageRows(strip, h * t, h, target, 0, 0);
+        break;
+    case Roll::Down: // the new digit comes in from the top
+        CopyImageRows(strip, h * t + h - off, off, target, 0, 0);
+        CopyImageRows(strip, h * f, h - off, target, 0, off);
+        break;
+    case Roll::Up: // the new digit comes in from the bottom
+        CopyImageRows(strip, h * f + off, h - off, target, 0, 0);
+        CopyImageRows(strip, h * t, off, target, 0, h - off);
+        break;
+    }
+}

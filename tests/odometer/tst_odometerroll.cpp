@@ -1,0 +1,211 @@
+#include "odometer/odometer.h"
+#include "wheelpictures.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace WheelPictures;
+
+namespace {
+
+QTimer *FrameTimerOf(TOdometer &od)
+{
+    return od.findChild<QTimer *>(QStringLiteral("FrameTimer"));
+}
+
+// Runs an asynchronous step and keeps the picture of every frame it draws.
+QList<QImage> FramesOfAsyncStep(TOdometer &od, bool up)
+{
+    QList<QImage> frames;
+    QTimer *timer = FrameTimerOf(od);
+    const auto keep =
+        QObject::connect(timer, &QTimer::timeout, &od, [&frames, &od] { frames << od.Picture(); });
+    up ? od.Increment() : od.Decrement();
+    [&] { QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), 5000); }();
+    QObject::disconnect(keep);
+    return frames;
+}
+
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+} // namespace
+
+// Steps of one and the rolls that show them.
+class TestOdometerRoll : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void stepWithoutAnimationShowsTheNewDigitsAtOnce();
+    void asynchronousRollStopsItselfAfterTwentyOneTicks();
+    void onlyTheCarryingWheelsAndTheirNeighbourMove();
+    void topToBottomTurnsTheRollAround();
+    void wrapRollsEveryWheel();
+    void secondStepAbandonsTheFirstRoll();
+    void synchronousRollPaintsEveryFrameAndWaits();
+
+private:
+    const QImage strip = LoadDigitStrip();
+};
+
+void TestOdometerRoll::stepWithoutAnimationShowsTheNewDigitsAtOnce()
+{
+    TOdometer od;
+    od.SetAnimationType(atNone);
+    od.SetValue(99999999);
+    od.Increment();
+    QCOMPARE(od.Value(), 0u);
+    QVERIFY(!FrameTimerOf(od)->isActive());
+    QVERIFY(SamePixels(od.Picture(), RowPicture(strip, QStringLiteral("00000000"))));
+    od.Decrement();
+    QCOMPARE(od.Value(), 99999999u);
+    QVERIFY(SamePixels(od.Picture(), RowPicture(strip, QStringLiteral("99999999"))));
+}
+
+void TestOdometerRoll::asynchronousRollStopsItselfAfterTwentyOneTicks()
+{
+    TOdometer od;
+    od.SetAnimationType(atAsynchronous);
+    od.SetFrameInterval(5);
+    od.SetValue(9);
+    const QList<QImage> frames = FramesOfAsyncStep(od, true);
+    QCOMPARE(frames.size(), 21);
+    QCOMPARE(od.Value(), 10u);
+    QVERIFY(SamePixels(frames.first(), RowPicture(strip, QStringLiteral("00000009"))));
+    QVERIFY(SamePixels(frames.last(), RowPicture(strip, QStringLiteral("00000010"))));
+    QVERIFY(SamePixels(od.Picture(), frames.last()));
+}
+
+void TestOdometerRoll::onlyTheCarryingWheelsAndTheirNeighbourMove()
+{
+    const int offsets[21] = {0,  0,  1,  2,  4,  4,  5,  6,  8,  8, 9,
+                             10, 12, 12, 13, 14, 16, 16, 17, 18, 20};
+    TOdometer od;
+    od.SetAnimationType(atAsynchronous);
+    od.SetFrameInterval(1);
+    od.SetValue(9);
+    QList<QImage> frames = FramesOfAsyncStep(od, true);
+    QCOMPARE(frames.size(), 21);
+    for (int frame = 0; frame < 21; ++frame) {
+        for (int wheel = 0; wheel < 6; ++wheel)
+            QVERIFY(SamePixels(WheelOf(frames[frame], wheel),
+                               WheelPicture(strip, 0, 0, Travel::Stand, 0)));
+        QVERIFY(SamePixels(WheelOf(frames[frame], 6),
+                           WheelPicture(strip, 0, 1, Travel::Up, offsets[frame])));
+        QVERIFY(SamePixels(WheelOf(frames[frame], 7),
+                           WheelPicture(strip, 9, 0, Travel::Up, offsets[frame])));
+    }
+
+    frames = FramesOfAsyncStep(od, false);
+    QCOMPARE(od.Value(), 9u);
+    for (int frame = 0; frame < 21; ++frame) {
+        QVERIFY(SamePixels(WheelOf(frames[frame], 6),
+                           WheelPicture(strip, 1, 0, Travel::Down, offsets[frame])));
+        QVERIFY(SamePixels(WheelOf(frames[frame], 7),
+                           WheelPicture(strip, 0, 9, Travel::Down, offsets[frame])));
+    }
+}
+
+void TestOdometerRoll::topToBottomTurnsTheRollAround()
+{
+    TOdometer od;
+    od.SetAnimationType(atAsynchronous);
+    od.SetFrameInterval(1);
+    od.SetIncTopToBottom(true);
+    od.SetBaseType(btHexadecimal);
+    od.SetValue(0x9F);
+    QList<QImage> frames = FramesOfAsyncStep(od, true);
+    QVERIFY(SamePixels(WheelOf(frames[10], 6), WheelPicture(strip, 9, 10, Travel::Down, 9)));
+    QVERIFY(SamePixels(WheelOf(frames[10], 7), WheelPicture(strip, 15, 0, Travel::Down, 9)));
+    frames = FramesOfAsyncStep(od, false);
+    QVERIFY(SamePixels(WheelOf(frames[10], 6), WheelPicture(strip, 10, 9, Travel::Up, 9)));
+    QVERIFY(SamePixels(WheelOf(frames[10], 7), WheelPicture(strip, 0, 15, Travel::Up, 9)));
+}
+
+void TestOdometerRoll::wrapRollsEveryWheel()
+{
+    TOdometer binary;
+    binary.SetAnimationType(atAsynchronous);
+    binary.SetFrameInterval(1);
+    binary.SetBaseType(btBinary);
+    binary.SetValue(255);
+    QList<QImage> frames = FramesOfAsyncStep(binary, true);
+    QCOMPARE(binary.Value(), 0u);
+    for (int wheel = 0; wheel < 8; ++wheel)
+        QVERIFY(SamePixels(WheelOf(frames[10], wheel), WheelPicture(strip, 1, 0, Travel::Up, 9)));
+    frames = FramesOfAsyncStep(binary, false);
+    QCOMPARE(binary.Value(), 255u);
+    for (int wheel = 0; wheel < 8; ++wheel)
+        QVERIFY(SamePixels(WheelOf(frames[10], wheel), WheelPicture(strip, 0, 1, Travel::Down, 9)));
+
+    // A cap that is no row of top digits wraps too, leading zeros rolling from 0 to 0.
+    TOdometer decimal;
+    decimal.SetAnimationType(atAsynchronous);
+    decimal.SetFrameInterval(1);
+    decimal.SetDigitCount(12);
+    decimal.SetValue(4294967295u);
+    frames = FramesOfAsyncStep(decimal, true);
+    QCOMPARE(decimal.Value(), 0u);
+    const QString from = QStringLiteral("004294967295");
+    for (int wheel = 0; wheel < 12; ++wheel)
+        QVERIFY(SamePixels(WheelOf(frames[10], wheel),
+                           WheelPicture(strip, CellOf(from.at(wheel)), 0, Travel::Up, 9)));
+}
+
+void TestOdometerRoll::secondStepAbandonsTheFirstRoll()
+{
+    TOdometer od;
+    od.SetAnimationType(atAsynchronous);
+    od.SetFrameInterval(30);
+    od.SetValue(9);
+    QTimer *timer = FrameTimerOf(od);
+    QSignalSpy ticks(timer, &QTimer::timeout);
+    od.Increment();
+    QTest::qWait(100);
+    const int firstRollTicks = ticks.count();
+    QVERIFY(firstRollTicks > 0 && firstRollTicks < 21);
+
+    const QList<QImage> frames = FramesOfAsyncStep(od, true);
+    QCOMPARE(frames.size(), 21);
+    QCOMPARE(od.Value(), 11u);
+    QVERIFY2(SamePixels(frames.first(), RowPicture(strip, QStringLiteral("00000010"))),
+             "the second roll starts where the first was going");
+    QVERIFY(SamePixels(od.Picture(), RowPicture(strip, QStringLiteral("00000011"))));
+}
+
+void TestOdometerRoll::synchronousRollPaintsEveryFrameAndWaits()
+{
+    TOdometer od;
+    od.SetFrameInterval(10);
+    od.SetValue(9);
+    od.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&od));
+    PaintCounter counter;
+    od.installEventFilter(&counter);
+    QElapsedTimer clock;
+    clock.start();
+    od.Increment();
+    const qint64 elapsed = clock.elapsed();
+    QCOMPARE(counter.paints, 21);
+    QVERIFY2(elapsed >= 21 * 10, qPrintable(QStringLiteral("%1 ms").arg(elapsed)));
+    QVERIFY(!FrameTimerOf(od)->isActive());
+    QCOMPARE(od.Value(), 10u);
+    QVERIFY(SamePixels(od.Picture(), RowPicture(strip, QStringLiteral("00000010"))));
+}
+
+QTEST_MAIN(TestOdometerRoll)
+#include "tst_odometerroll.moc"
