@@ -69,11 +69,14 @@ void TestTablePageInARealSession::initTestCase()
     QVERIFY(session.startProgram(QStringLiteral(QUORVEL_PROGRAM)));
     window = session.waitForWindow(QStringLiteral("Numeric Formats"));
     QVERIFY2(window != 0, "the window Numeric Formats did not appear");
-    QTest::qWait(500);
-    const QList<QRect> captions = FindTabCaptions(session.screenshot(window));
+    QList<QRect> captions;
+    WaitUntil([&] { return (captions = FindTabCaptions(session.screenshot(window))).size() == 3; },
+              5000);
     QCOMPARE(captions.size(), 3);
     session.click(window, captions[2].center());
     QVERIFY(WaitUntil([&] { return session.clientGeometry(window).width() > 800; }, 5000));
+    // The first paint of the wider window may lag behind its new size.
+    WaitUntil([&] { return selectedRowInView(opening = session.screenshot(window)) != 0; }, 5000);
     opening = shot(QStringLiteral("opening.png"));
     QVERIFY(wholeRowsInView() >= 5);
     QCOMPARE(selectedRowInView(opening), 4);
