@@ -1,10 +1,33 @@
 #include "toolkit/wholenumberedit.h"
 
-#include <cmath>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
 
-WholeNumberEdit::WholeNumberEdit(QWidget *parent) : QLineEdit(parent)
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// Eighteen digits always fit the value read back.
+constexpr int maxDigits = 18;
+
+int signLength(const QString &text)
+{
+    return text.startsWith(QLatin1Char('-')) ? 1 : 0;
+}
+
+} // namespace
+
+WholeNumberEdit::WholeNumberEdit(QWidget *parent)
+    : QLineEdit(parent), m_minimum(std::numeric_limits<qint64>::min()),
+      m_maximum(std::numeric_limits<qint64>::max())
 {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setAcceptDrops(false);
     setText(QStringLiteral("0"));
 }
 
@@ -12,6 +35,11 @@ void WholeNumberEdit::setLimits(qint64 minimum, qint64 maximum)
 {
     m_minimum = minimum;
     m_maximum = maximum;
+}
+
+qint64 WholeNumberEdit::bounded(qint64 value) const
+{
+    return std::clamp(value, m_minimum, m_maximum);
 }
 
 qint64 WholeNumberEdit::value() const
@@ -22,4 +50,164 @@ qint64 WholeNumberEdit::value() const
 void WholeNumberEdit::setValue(qint64 value)
 {
     setText(QString::number(value));
+}
+
+void WholeNumberEdit::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        copy();
+    } else if (event->matches(QKeySequence::Cut)) {
+        cutSelection();
+    } else if (event->matches(QKeySequence::Paste)) {
+        pasteFrom(QClipboard::Clipboard);
+    } else if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete) {
+        removeCharacter(event->key() == Qt::Key_Backspace);
+    } else if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right ||
+               event->key() == Qt::Key_Home || event->key() == Qt::Key_End ||
+               event->matches(QKeySequence::SelectAll)) {
+        QLineEdit::keyPressEvent(event); // moves the caret or the selection only
+    } else if (!event->text().isEmpty() && event->text().front().isPrint()) {
+        typeText(event->text());
+    } else {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void WholeNumberEdit::keyReleaseEvent(QKeyEvent *event)
+{
+    QLineEdit::keyReleaseEvent(event);
+    emit keyReleased(event->key(), event->modifiers());
+}
+
+void WholeNumberEdit::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    // A menu opening or another window coming to the front does not leave the box.
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
+        return;
+    const qint64 typed = value();
+    if (bounded(typed) != typed)
+        setValue(bounded(typed));
+    emit exited();
+}
+
+void WholeNumberEdit::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        pasteFrom(QClipboard::Selection);
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void WholeNumberEdit::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The standard menu would edit the text around the rules of the box.
+    QMenu menu(this);
+    menu.addAction(tr("Cu&t"), this, &WholeNumberEdit::cutSelection)->setEnabled(hasSelectedText());
+    menu.addAction(tr("&Copy"), this, &WholeNumberEdit::copy)->setEnabled(hasSelectedText());
+    menu.addAction(tr("&Paste"), this, [this] { pasteFrom(QClipboard::Clipboard); });
+    menu.addSeparator();
+    menu.addAction(tr("Select All"), this, &WholeNumberEdit::selectAll);
+    menu.exec(event->globalPos());
+}
+
+void WholeNumberEdit::typeText(const QString &text)
+{
+    for (QChar character : text) {
+        if (character.isDigit() && character.unicode() < 128)
+            typeDigit(character);
+        else if (character == QLatin1Char('-'))
+            toggleMinus();
+    }
+}
+
+void WholeNumberEdit::typeDigit(QChar digit)
+{
+    QString edited = text();
+    int caret = cursorPosition();
+    if (hasSelectedText()) {
+        caret = selectionStart();
+        edited.remove(caret, selectedText().size());
+    } else if (edited.mid(signLength(edited)) == QLatin1String("0")) {
+        edited.chop(1); // a lone zero gives way to the digit typed
+        caret = edited.size();
+    }
+    if (edited.size() - signLength(edited) >= maxDigits)
+        return;
+    caret = std::max(caret, signLength(edited));
+    edited.insert(caret, digit);
+    applyEdit(edited, caret + 1, caret + 1);
+}
+
+void WholeNumberEdit::toggleMinus()
+{
+    QString edited = text();
+    const int oldSign = signLength(edited);
+    if (oldSign)
+        edited.remove(0, 1);
+    else
+        edited.prepend(QLatin1Char('-'));
+    const int newSign = 1 - oldSign;
+    // Caret and selection keep their places among the digits.
+    const auto moved = [&](int position) { return std::max(position - oldSign, 0) + newSign; };
+    int anchor = cursorPosition();
+    if (hasSelectedText())
+        anchor = selectionStart() == cursorPosition() ? selectionEnd() : selectionStart();
+    applyEdit(edited, moved(anchor), moved(cursorPosition()));
+}
+
+void WholeNumberEdit::removeCharacter(bool beforeCaret)
+{
+    if (hasSelectedText()) {
+        removeSelection();
+        return;
+    }
+    QString edited = text();
+    int caret = cursorPosition();
+    if (beforeCaret && caret > 0)
+        edited.remove(--caret, 1);
+    else if (!beforeCaret && caret < edited.size())
+        edited.remove(caret, 1);
+    else
+        return;
+    applyEdit(edited, caret, caret);
+}
+
+void WholeNumberEdit::cutSelection()
+{
+    copy();
+    removeSelection();
+}
+
+void WholeNumberEdit::removeSelection()
+{
+    if (!hasSelectedText())
+        return;
+    QString edited = text();
+    const int start = selectionStart();
+    edited.remove(start, selectedText().size());
+    applyEdit(edited, start, start);
+}
+
+void WholeNumberEdit::pasteFrom(QClipboard::Mode mode)
+{
+    typeText(QGuiApplication::clipboard()->text(mode));
+}
+
+void WholeNumberEdit::applyEdit(QString edited, int anchor, int caret)
+{
+    if (edited.size() == signLength(edited)) {
+        edited += QLatin1Char('0');
+        anchor = caret = edited.size();
+    }
+    setText(edited);
+    anchor = std::min<int>(anchor, edited.size());
+    caret = std::min<int>(caret, edited.size());
+    if (anchor == caret)
+        setCursorPosition(caret);
+    else
+        setSelection(anchor, caret - anchor);
 }

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QClipboard>
 #include <QLineEdit>
 
-// A box that holds one whole number in decimal, with limits that its owner sets.
+// A box that holds one whole number in decimal and nothing else: digits, a minus sign
+// that toggles at the front wherever the caret stands, and never an empty text. A value
+// outside its limits is brought to the nearer limit when the focus leaves the box.
+// Every change of the text, typed or set from code, is reported by textChanged.
 class WholeNumberEdit : public QLineEdit
 {
     Q_OBJECT
@@ -10,16 +14,40 @@ class WholeNumberEdit : public QLineEdit
 public:
     explicit WholeNumberEdit(QWidget *parent = nullptr);
 
+    // Without limits set the box takes any value it can hold.
     void setLimits(qint64 minimum, qint64 maximum);
     qint64 minimum() const { return m_minimum; }
     qint64 maximum() const { return m_maximum; }
+    qint64 bounded(qint64 value) const;
 
     // The text taken as a number, rounded to the nearest whole number.
     qint64 value() const;
     // Writes plain decimal digits, with a leading "-" when negative.
     void setValue(qint64 value);
 
+signals:
+    // The keyboard focus has moved on to another control.
+    void exited();
+    void keyReleased(int key, Qt::KeyboardModifiers modifiers);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
 private:
-    qint64 m_minimum = 0;
-    qint64 m_maximum = 0;
+    void typeText(const QString &text);
+    void typeDigit(QChar digit);
+    void toggleMinus();
+    void removeCharacter(bool beforeCaret);
+    void cutSelection();
+    void removeSelection();
+    void pasteFrom(QClipboard::Mode mode);
+    // Sets the text, with "0" after a lone sign or in an empty box, and the caret.
+    void applyEdit(QString text, int anchor, int caret);
+
+    qint64 m_minimum;
+    qint64 m_maximum;
 };

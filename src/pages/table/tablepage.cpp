@@ -1,16 +1,132 @@
 #include "pages/table/tablepage.h"
 
+#include "pages/table/tablecells.h"
+#include "toolkit/valuegrid.h"
 #include "toolkit/wholenumberedit.h"
+
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr const char *headerTexts[] = {"Binary", "Octal", "Hex", "Unsigned", "Signed", "Char"};
+constexpr int charColumn = 5;
+constexpr int oneByteRowCount = 257;
+
+QFont GridFont(bool bold)
+{
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(19);
+    font.setBold(bold);
+    return font;
+}
+
+ValueGrid::Look GridLook()
+{
+    ValueGrid::Look look;
+    look.rowHeight = 30;
+    look.columnWidths = {293, 118, 89, 112, 125, 91};
+    look.dataFont = GridFont(false);
+    look.headerFont = GridFont(true);
+    look.headerFill = QColor(218, 231, 245);
+    look.headerLines = QColor(160, 176, 199);
+    look.gridLines = QColor(192, 192, 192);
+    look.selectionFill = QColor(183, 219, 255);
+    look.selectionText = Qt::black;
+    return look;
+}
+
+} // namespace
 
 TablePage::TablePage(WholeNumberEdit *center, bool &SuppressCenterChange, QWidget *parent)
     : QWidget(parent), center(center), SuppressCenterChange(SuppressCenterChange)
 {
     setObjectName(QStringLiteral("pan3"));
     resize(850, 267);
+
+    grid = new ValueGrid(GridLook(), this);
+    grid->setObjectName(QStringLiteral("grid"));
+    for (int column = 0; column < int(std::size(headerTexts)); ++column)
+        grid->SetHeaderText(column, QString::fromLatin1(headerTexts[column]));
+    grid->SetRowCount(oneByteRowCount);
+    grid->SetCellTextSource(
+        [this](int column, int row, QString &text) { gridGetDisplText(column, row, text); });
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(grid);
+
+    connect(grid, &ValueGrid::topRowChanged, this, &TablePage::gridTopLeftChanged);
+    connect(center, &QLineEdit::textChanged, this, &TablePage::centerChange);
+    connect(center, &WholeNumberEdit::exited, this, &TablePage::centerExit);
+    connect(center, &WholeNumberEdit::keyReleased, this, &TablePage::centerKeyUp);
 }
 
 void TablePage::SetTableWidth(quint8 Width, qint32 Value)
 {
-    Q_UNUSED(Width);
-    Q_UNUSED(Value);
+    if (Width != 1 && Width != 2)
+        return;
+    TableWidth = Width;
+    // The box keeps to the table's values, also before a width button has set its limits.
+    center->setLimits(-HalfValueCount(Width), HalfValueCount(Width) - 1);
+    center->setValue(Value);
+    grid->SetRowCount((1 << (8 * Width)) + 1);
+    HalfRowCount = grid->RowCount() / 2;
+    JumpToValue(Value);
+    grid->repaint();
+    grid->SetHeaderText(charColumn,
+                        Width == 1 ? QString::fromLatin1(headerTexts[charColumn]) : QString());
+}
+
+void TablePage::JumpToValue(qint32 v)
+{
+    // The grid ignores a top row outside its data rows, so the clamp keeps those outside.
+    const qint64 topRow = qint64(v) + HalfRowCount - 2;
+    grid->SetTopRow(int(std::clamp<qint64>(topRow, 0, grid->RowCount())));
+    SelectRowOfCenter();
+}
+
+void TablePage::centerChange()
+{
+    if (SuppressCenterChange)
+        return;
+    if (center->hasFocus())
+        return;
+    JumpToValue(qint32(center->bounded(center->value())));
+}
+
+void TablePage::centerExit()
+{
+    centerChange();
+}
+
+void TablePage::centerKeyUp(int key, Qt::KeyboardModifiers modifiers)
+{
+    Q_UNUSED(modifiers);
+    // The grid cannot take the focus while another page shows; the box then keeps it.
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && grid->isVisible())
+        grid->setFocus(Qt::OtherFocusReason);
+}
+
+void TablePage::gridTopLeftChanged()
+{
+    SuppressCenterChange = true;
+    // Near the end of a short view the fourth row may not exist; the last row stands in.
+    const int fourthRow = std::min(grid->TopRow() + 3, grid->RowCount() - 1);
+    center->setValue(center->bounded(RowToValue(fourthRow, HalfRowCount)));
+    SelectRowOfCenter();
+    SuppressCenterChange = false;
+}
+
+void TablePage::gridGetDisplText(int column, int row, QString &text) const
+{
+    if (row == 0 || column < 0 || column >= int(std::size(headerTexts)))
+        return;
+    text = QString::fromStdString(TableCellText(column, RowToValue(row, HalfRowCount), TableWidth));
+}
+
+void TablePage::SelectRowOfCenter()
+{
+    const qint64 row = ValueToRow(center->value(), HalfRowCount);
+    grid->SetRow(int(std::clamp<qint64>(row, 1, grid->RowCount() - 1)));
 }

@@ -2,10 +2,12 @@
 
 #include <QWidget>
 
+class ValueGrid;
 class WholeNumberEdit;
 
-// The Table page, panel "pan3". It drives the jump-to box "center" of the top bar, which
-// the window hands to it together with the window's SuppressCenterChange flag.
+// The Table page, panel "pan3": every value of one or two bytes in six forms, one row
+// each, and the jump-to box "center" of the top bar kept in step with it. The window hands
+// over the box together with its SuppressCenterChange flag.
 class TablePage : public QWidget
 {
     Q_OBJECT
@@ -15,8 +17,22 @@ public:
 
     // Rebuilds the table for a width of 1 or 2 bytes and jumps to the value.
     void SetTableWidth(quint8 Width, qint32 Value);
+    // Brings the value's row fourth in view, when the table allows, and selects it.
+    void JumpToValue(qint32 v);
+
+    void centerChange();
+    void centerExit();
+    void centerKeyUp(int key, Qt::KeyboardModifiers modifiers);
+    void gridTopLeftChanged();
+    void gridGetDisplText(int column, int row, QString &text) const;
 
 private:
+    // Selects the one row of the value the box shows.
+    void SelectRowOfCenter();
+
     WholeNumberEdit *center;
     bool &SuppressCenterChange;
+    ValueGrid *grid;
+    quint8 TableWidth = 1;
+    qint32 HalfRowCount = 128;
 };

@@ -1,0 +1,197 @@
+#include "toolkit/valuegrid.h"
+
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+
+// The grid alone, with a callback that names each cell, in a view of ten whole rows.
+class TestValueGrid : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void cellsComeFromTheCallbackAndHeadersAreStored();
+    void topRowIsTakenAnywhereInsideTheTable();
+    void scrollBarReportsAtOnceAndReachesACodeSetTopRow();
+    void keysMoveTheRowAndScrollOnlyPastTheEdge();
+    void mouseSelectsRunsOfWholeRows();
+    void aGrowingViewAtTheEndKeepsTheLastRowAtTheBottom();
+    void fewerRowsPullTheViewAndSelectionBack();
+    void paintsTheLook();
+
+private:
+    ValueGrid *grid = nullptr;
+};
+
+namespace {
+
+constexpr int rowHeight = 30;
+const QColor headerFill(218, 231, 245);
+const QColor headerLines(160, 176, 199);
+const QColor gridLines(192, 192, 192);
+const QColor selectionFill(183, 219, 255);
+
+ValueGrid::Look TestLook()
+{
+    ValueGrid::Look look;
+    look.rowHeight = rowHeight;
+    look.columnWidths = {100, 60};
+    look.headerFill = headerFill;
+    look.headerLines = headerLines;
+    look.gridLines = gridLines;
+    look.selectionFill = selectionFill;
+    look.selectionText = Qt::black;
+    return look;
+}
+
+} // namespace
+
+void TestValueGrid::init()
+{
+    grid = new ValueGrid(TestLook());
+    grid->SetHeaderText(0, QStringLiteral("First"));
+    grid->SetHeaderText(1, QStringLiteral("Second"));
+    grid->SetRowCount(101);
+    grid->SetCellTextSource([](int column, int row, QString &text) {
+        if (row > 0)
+            text = QStringLiteral("%1:%2").arg(column).arg(row);
+    });
+    grid->resize(200, rowHeight * 11 + 10);
+    grid->show();
+    QVERIFY(QTest::qWaitForWindowExposed(grid));
+    QCOMPARE(grid->FullyVisibleRowCount(), 10);
+}
+
+void TestValueGrid::cleanup()
+{
+    delete grid;
+}
+
+void TestValueGrid::cellsComeFromTheCallbackAndHeadersAreStored()
+{
+    QCOMPARE(grid->Cells(0, 0), QStringLiteral("First"));
+    QCOMPARE(grid->Cells(1, 100), QStringLiteral("1:100"));
+    QCOMPARE(grid->Cells(2, 5), QString());
+    QCOMPARE(grid->Cells(0, 101), QString());
+    QCOMPARE(grid->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(grid->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+}
+
+void TestValueGrid::topRowIsTakenAnywhereInsideTheTable()
+{
+    QSignalSpy moved(grid, &ValueGrid::topRowChanged);
+    for (int refused : {0, -3, 101, 5000})
+        grid->SetTopRow(refused);
+    QCOMPARE(moved.count(), 0);
+    QCOMPARE(grid->TopRow(), 1);
+    grid->SetTopRow(100); // rows past the last come into view
+    QCOMPARE(grid->TopRow(), 100);
+    QCOMPARE(moved.count(), 1);
+    grid->SetTopRow(100);
+    QCOMPARE(moved.count(), 1);
+}
+
+void TestValueGrid::scrollBarReportsAtOnceAndReachesACodeSetTopRow()
+{
+    QScrollBar *bar = grid->verticalScrollBar();
+    QCOMPARE(bar->maximum(), 91);
+    int reported = 0;
+    connect(grid, &ValueGrid::topRowChanged, this, [&] { reported = grid->TopRow(); });
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(reported, 2);
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCOMPARE(reported, 12);
+    grid->SetTopRow(97);
+    QCOMPARE(bar->maximum(), 97);
+    QCOMPARE(bar->value(), 97);
+    bar->triggerAction(QAbstractSlider::SliderToMinimum);
+    QCOMPARE(reported, 1);
+    QCOMPARE(bar->maximum(), 91);
+}
+
+void TestValueGrid::keysMoveTheRowAndScrollOnlyPastTheEdge()
+{
+    QSignalSpy moved(grid, &ValueGrid::topRowChanged);
+    grid->SetRow(9);
+    QTest::keyClick(grid, Qt::Key_Down);
+    QCOMPARE(grid->Row(), 10);
+    QCOMPARE(moved.count(), 0);
+    QTest::keyClick(grid, Qt::Key_Down);
+    QCOMPARE(grid->Row(), 11);
+    QCOMPARE(grid->TopRow(), 2);
+    QTest::keyClick(grid, Qt::Key_End);
+    QCOMPARE(grid->Row(), 100);
+    QCOMPARE(grid->TopRow(), 91);
+    QTest::keyClick(grid, Qt::Key_Down);
+    QCOMPARE(grid->Row(), 100);
+    QTest::keyClick(grid, Qt::Key_Up, Qt::ShiftModifier);
+    QVERIFY(grid->IsRowSelected(99) && grid->IsRowSelected(100));
+    QTest::keyClick(grid, Qt::Key_Home);
+    QCOMPARE(grid->TopRow(), 1);
+    QVERIFY(grid->IsRowSelected(1) && !grid->IsRowSelected(100));
+}
+
+void TestValueGrid::mouseSelectsRunsOfWholeRows()
+{
+    QWidget *view = grid->viewport();
+    const auto rowY = [](int rowInView) { return rowHeight * rowInView + rowHeight / 2; };
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(150, rowY(3)));
+    QCOMPARE(grid->Row(), 3);
+    QTest::mouseClick(view, Qt::LeftButton, Qt::ShiftModifier, QPoint(10, rowY(6)));
+    for (int row = 1; row <= 8; ++row)
+        QCOMPARE(grid->IsRowSelected(row), row >= 3 && row <= 6);
+
+    QTest::mousePress(view, Qt::LeftButton, {}, QPoint(10, rowY(8)));
+    QMouseEvent drag(QEvent::MouseMove, QPointF(10, rowY(5)),
+                     view->mapToGlobal(QPointF(10, rowY(5))), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(view, &drag);
+    QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(10, rowY(5)));
+    for (int row = 1; row <= 9; ++row)
+        QCOMPARE(grid->IsRowSelected(row), row >= 5 && row <= 8);
+    QCOMPARE(grid->Row(), 5);
+
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(10, rowY(0))); // the header
+    QCOMPARE(grid->Row(), 5);
+}
+
+void TestValueGrid::aGrowingViewAtTheEndKeepsTheLastRowAtTheBottom()
+{
+    QSignalSpy moved(grid, &ValueGrid::topRowChanged);
+    grid->SetTopRow(91);
+    grid->resize(200, rowHeight * 13 + 10);
+    QCOMPARE(grid->TopRow(), 89);
+    QCOMPARE(moved.count(), 2);
+
+    grid->SetTopRow(99); // set past the end on purpose: a resize leaves it there
+    grid->resize(200, rowHeight * 15 + 10);
+    QCOMPARE(grid->TopRow(), 99);
+}
+
+void TestValueGrid::fewerRowsPullTheViewAndSelectionBack()
+{
+    grid->SetTopRow(80);
+    grid->SetRow(95);
+    QSignalSpy moved(grid, &ValueGrid::topRowChanged);
+    grid->SetRowCount(31);
+    QCOMPARE(grid->TopRow(), 21);
+    QCOMPARE(grid->Row(), 30);
+    QCOMPARE(moved.count(), 1);
+}
+
+void TestValueGrid::paintsTheLook()
+{
+    grid->SetRow(3);
+    const QImage shot = grid->viewport()->grab().toImage();
+    QCOMPARE(shot.pixelColor(5, 5), headerFill);
+    QCOMPARE(shot.pixelColor(99, 5), headerLines);
+    QCOMPARE(shot.pixelColor(5, rowHeight * 3 + 5), selectionFill);
+    QCOMPARE(shot.pixelColor(159, rowHeight * 3 + 5), gridLines);
+    QCOMPARE(shot.pixelColor(5, rowHeight * 2 + 5), grid->palette().color(QPalette::Base));
+    QCOMPARE(shot.pixelColor(5, rowHeight * 2 - 1), gridLines);
+}
+
+QTEST_MAIN(TestValueGrid)
+#include "tst_valuegrid.moc"
