@@ -6,3 +6,6 @@
 QImage DrawLogo();
 QImage DrawTabFace(bool selected);
 QImage DrawAppIcon(int size);
+QImage DrawCalculateBackground();
+QImage DrawCalculateButtonPanel();
+QImage DrawNegativeBracket();

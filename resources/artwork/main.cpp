@@ -36,5 +36,8 @@ int main(int argc, char *argv[])
         const QString name = QStringLiteral("../packaging/icons/%1.png").arg(size);
         ok = Save(folder, qPrintable(name), DrawAppIcon(size), "PNG") && ok;
     }
+    ok = Save(folder, "pictures/calculate-background.png", DrawCalculateBackground(), "PNG") && ok;
+    ok = Save(folder, "pictures/calculate-buttons.png", DrawCalculateButtonPanel(), "PNG") && ok;
+    ok = Save(folder, "pictures/minus2.png", DrawNegativeBracket(), "PNG") && ok;
     return ok ? 0 : 1;
 }
