@@ -2,6 +2,7 @@
 
 #include "pages/calculate/columnworking.h"
 #include "pages/calculate/digitrules.h"
+#include "pages/calculate/fittinglabel.h"
 #include "toolkit/debugtrace.h"
 #include "toolkit/picturebox.h"
 #include "toolkit/speedbutton.h"
@@ -84,10 +85,10 @@ CalculatePage::CalculatePage(QWidget *parent) : QWidget(parent)
     ShowBoard();
 }
 
-QLabel *CalculatePage::AddLabel(const char *name, int left, int top, const QFont &font,
-                                const QColor &color)
+FittingLabel *CalculatePage::AddLabel(const char *name, int left, int top, const QFont &font,
+                                      const QColor &color)
 {
-    auto *label = new QLabel(this);
+    auto *label = new FittingLabel(this);
     label->setObjectName(QLatin1String(name));
     label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -109,14 +110,15 @@ void CalculatePage::BuildBoard()
     const QColor textColor = palette().color(QPalette::WindowText);
     const auto addCell = [&](unsigned row, unsigned column) {
         const QByteArray name = "c" + QByteArray::number(row * 10 + column);
-        m_cells.insert(row * 10 + column, AddLabel(name.constData(), cellLeft(column), cellTop(row),
-                                                   digitFont, textColor));
+        m_cells[row * 10 + column] =
+            AddLabel(name.constData(), cellLeft(column), cellTop(row), digitFont, textColor);
     };
     for (unsigned row = 1; row <= 3; ++row) {
         for (unsigned column = operandColumns; column >= 1; --column)
             addCell(row, column);
     }
-    m_cells.value(11)->resize(29, 67);
+    m_cells[11]->SetAutoSize(false);
+    m_cells[11]->resize(29, 67);
 
     auto *Shape1 = new QWidget(this);
     Shape1->setObjectName(QStringLiteral("Shape1"));
@@ -139,9 +141,9 @@ void CalculatePage::BuildBoard()
     };
     const auto addStrike = [&](unsigned column, int left) {
         const QByteArray name = "x" + QByteArray::number(column);
-        m_strikes[column] = AddLabel(name.constData(), left, 25, strikeFont, markColor);
-        m_strikes[column]->setText(QStringLiteral("/"));
-        m_strikes[column]->adjustSize();
+        FittingLabel *strike = AddLabel(name.constData(), left, 25, strikeFont, markColor);
+        strike->SetCaption(u'/');
+        m_strikes[column] = strike;
     };
     addTopMark(4);
     m_topMarks[4]->setAutoFillBackground(true);
@@ -156,12 +158,14 @@ void CalculatePage::BuildBoard()
     addTopMark(5);
 
     op = AddLabel("op", 135, 76, digitFont, textColor);
-    hint1 = AddLabel("hint1", 135, 235, PixelFont("Tahoma", 13, false), hintColor);
-    hint1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    hint1->resize(217, 16);
-    minus = AddLabel("minus", 130, 149, digitFont, minusColor);
-    minus->setText(QStringLiteral("-"));
-    minus->adjustSize();
+    FittingLabel *hint = AddLabel("hint1", 135, 235, PixelFont("Tahoma", 13, false), hintColor);
+    hint->SetAutoSize(false);
+    hint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    hint->resize(217, 16);
+    hint1 = hint;
+    FittingLabel *minusSign = AddLabel("minus", 130, 149, digitFont, minusColor);
+    minusSign->SetCaption(u'-');
+    minus = minusSign;
     minus2 = AddPicture(this, "minus2", ":/pictures/minus2.png", {340, 44});
 }
 
@@ -191,37 +195,33 @@ void CalculatePage::BuildButtons()
     connect(W7SpeedButton6, &SpeedButton::clicked, this, &CalculatePage::W7SpeedButton6Click);
 }
 
-void CalculatePage::SetLabelText(QLabel *label, char character)
+FittingLabel *CalculatePage::CellLabel(unsigned code) const
 {
-    const QString text(QChar::fromLatin1(character));
-    if (label->text() == text)
-        return;
-    label->setText(text);
-    // Every label but c11 fits itself to its caption, keeping its left and top.
-    if (label != m_cells.value(11))
-        label->adjustSize();
+    return code < m_cells.size() ? m_cells[code] : nullptr;
 }
 
 void CalculatePage::ShowBoard()
 {
-    for (auto cell = m_cells.cbegin(); cell != m_cells.cend(); ++cell)
-        SetLabelText(cell.value(), m_board.Cell(cell.key() / 10, cell.key() % 10));
+    for (unsigned code = 0; code < m_cells.size(); ++code) {
+        if (m_cells[code])
+            m_cells[code]->SetCaption(QLatin1Char(m_board.Cell(code / 10, code % 10)));
+    }
     for (unsigned column = 2; column <= 5; ++column) {
-        SetLabelText(m_topMarks[column], m_board.TopMark(column));
+        m_topMarks[column]->SetCaption(QLatin1Char(m_board.TopMark(column)));
         m_topMarks[column]->setVisible(m_board.TopMarkShown(column));
     }
     for (unsigned column = 1; column <= 3; ++column)
-        SetLabelText(m_borrowMarks[column], m_board.BorrowMark(column));
+        m_borrowMarks[column]->SetCaption(QLatin1Char(m_board.BorrowMark(column)));
     for (unsigned column = 2; column <= 4; ++column)
         m_strikes[column]->setVisible(m_board.Struck(column));
-    SetLabelText(op, m_board.Operator());
+    op->SetCaption(QLatin1Char(m_board.Operator()));
     minus->setVisible(m_board.MinusShown());
     minus2->setVisible(m_board.MinusShown());
 }
 
 void CalculatePage::PaintCell(unsigned code, const QColor &color)
 {
-    QLabel *cell = m_cells.value(code);
+    QLabel *cell = CellLabel(code);
     if (!cell)
         return;
     QPalette colors = cell->palette();
@@ -235,7 +235,7 @@ void CalculatePage::SetCursor(unsigned row, unsigned column, bool on)
     DebugTrace(CursorTraceLine(on, row, column));
     m_blinkCell = quint8(row * 10 + column);
     PaintCell(m_blinkCell, on ? cursorColor : plainCellColor);
-    if (QLabel *cell = m_cells.value(m_blinkCell))
+    if (QLabel *cell = CellLabel(m_blinkCell))
         cell->setAutoFillBackground(on);
     if (!on)
         m_blinkCell = 0;

@@ -2,9 +2,11 @@
 
 #include "pages/calculate/columnboard.h"
 
-#include <QHash>
 #include <QWidget>
 
+#include <array>
+
+class FittingLabel;
 class QLabel;
 class QTimer;
 class SpeedButton;
@@ -52,12 +54,14 @@ public:
 private:
     void BuildBoard();
     void BuildButtons();
-    QLabel *AddLabel(const char *name, int left, int top, const QFont &font, const QColor &color);
+    FittingLabel *AddLabel(const char *name, int left, int top, const QFont &font,
+                           const QColor &color);
     SpeedButton *AddButton(const char *name, const char *caption, const QRect &place,
                            int fontPixels);
     // Brings every label in line with the board's characters.
     void ShowBoard();
-    void SetLabelText(QLabel *label, char character);
+    // The cell of a cell code, or none for a code that names no cell.
+    FittingLabel *CellLabel(unsigned code) const;
     void PaintCell(unsigned code, const QColor &color);
     void RemoveLastDigit();
     void CloseEntryRow();
@@ -72,11 +76,11 @@ private:
     int m_radix = 0;
     quint8 m_blinkCell = 0;
 
-    QHash<unsigned, QLabel *> m_cells; // by cell code, row x 10 + column
-    QLabel *m_topMarks[6] = {};        // r2-r5 by column
-    QLabel *m_borrowMarks[4] = {};     // b1-b3 by column
-    QLabel *m_strikes[5] = {};         // x2-x4 by column
-    QLabel *op;
+    std::array<FittingLabel *, 36> m_cells{}; // by cell code, row x 10 + column
+    FittingLabel *m_topMarks[6] = {};         // r2-r5 by column
+    FittingLabel *m_borrowMarks[4] = {};      // b1-b3 by column
+    QLabel *m_strikes[5] = {};                // x2-x4 by column
+    FittingLabel *op;
     QLabel *minus;
     QWidget *minus2;
     QLabel *hint1;
