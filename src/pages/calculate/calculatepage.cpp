@@ -141,9 +141,8 @@ void CalculatePage::BuildBoard()
     };
     const auto addStrike = [&](unsigned column, int left) {
         const QByteArray name = "x" + QByteArray::number(column);
-        FittingLabel *strike = AddLabel(name.constData(), left, 25, strikeFont, markColor);
-        strike->SetCaption(u'/');
-        m_strikes[column] = strike;
+        m_strikes[column] = AddLabel(name.constData(), left, 25, strikeFont, markColor);
+        m_strikes[column]->SetCaption(u'/');
     };
     addTopMark(4);
     m_topMarks[4]->setAutoFillBackground(true);
@@ -158,14 +157,12 @@ void CalculatePage::BuildBoard()
     addTopMark(5);
 
     op = AddLabel("op", 135, 76, digitFont, textColor);
-    FittingLabel *hint = AddLabel("hint1", 135, 235, PixelFont("Tahoma", 13, false), hintColor);
-    hint->SetAutoSize(false);
-    hint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    hint->resize(217, 16);
-    hint1 = hint;
-    FittingLabel *minusSign = AddLabel("minus", 130, 149, digitFont, minusColor);
-    minusSign->SetCaption(u'-');
-    minus = minusSign;
+    hint1 = AddLabel("hint1", 135, 235, PixelFont("Tahoma", 13, false), hintColor);
+    hint1->SetAutoSize(false);
+    hint1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    hint1->resize(217, 16);
+    minus = AddLabel("minus", 130, 149, digitFont, minusColor);
+    minus->SetCaption(u'-');
     minus2 = AddPicture(this, "minus2", ":/pictures/minus2.png", {340, 44});
 }
 

@@ -7,7 +7,6 @@
 #include <array>
 
 class FittingLabel;
-class QLabel;
 class QTimer;
 class SpeedButton;
 
@@ -79,11 +78,11 @@ private:
     std::array<FittingLabel *, 36> m_cells{}; // by cell code, row x 10 + column
     FittingLabel *m_topMarks[6] = {};         // r2-r5 by column
     FittingLabel *m_borrowMarks[4] = {};      // b1-b3 by column
-    QLabel *m_strikes[5] = {};                // x2-x4 by column
+    FittingLabel *m_strikes[5] = {};          // x2-x4 by column
     FittingLabel *op;
-    QLabel *minus;
+    FittingLabel *minus;
     QWidget *minus2;
-    QLabel *hint1;
+    FittingLabel *hint1;
     SpeedButton *W7SpeedButton5;
     SpeedButton *W7SpeedButton8;
     SpeedButton *W7SpeedButton9;
