@@ -7,3 +7,6 @@ QImage DrawLogo();
 QImage DrawTabFace(bool selected);
 QImage DrawAppIcon(int size);
 QImage DrawDigitStrip();
+QImage DrawCalculateBackground();
+QImage DrawCalculateButtonPanel();
+QImage DrawNegativeBracket();

@@ -37,5 +37,8 @@ int main(int argc, char *argv[])
         ok = Save(folder, qPrintable(name), DrawAppIcon(size), "PNG") && ok;
     }
     ok = Save(folder, "DIGITS.png", DrawDigitStrip(), "PNG") && ok;
+    ok = Save(folder, "pictures/calculate-background.png", DrawCalculateBackground(), "PNG") && ok;
+    ok = Save(folder, "pictures/calculate-buttons.png", DrawCalculateButtonPanel(), "PNG") && ok;
+    ok = Save(folder, "pictures/minus2.png", DrawNegativeBracket(), "PNG") && ok;
     return ok ? 0 : 1;
 }

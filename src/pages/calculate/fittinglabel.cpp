@@ -1,0 +1,26 @@
+#include "pages/calculate/fittinglabel.h"
+
+#include <QEvent>
+
+FittingLabel::FittingLabel(QWidget *parent) : QLabel(parent) {}
+
+void FittingLabel::SetCaption(QChar character)
+{
+    const QString current = text();
+    if (current.size() == 1 && current.front() == character)
+        return;
+    setText(QString(character));
+    if (!m_autoSize)
+        return;
+    auto fitted = m_fittedSizes.constFind(character);
+    if (fitted == m_fittedSizes.cend())
+        fitted = m_fittedSizes.insert(character, sizeHint());
+    resize(*fitted);
+}
+
+void FittingLabel::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange)
+        m_fittedSizes.clear();
+    QLabel::changeEvent(event);
+}

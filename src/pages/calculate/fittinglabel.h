@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QHash>
+#include <QLabel>
+
+// A label that fits its width and height to its caption, keeping its left and top edges,
+// unless auto-size is switched off. Each caption is measured once per font: a board
+// rewrites the same few characters over and over.
+class FittingLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit FittingLabel(QWidget *parent = nullptr);
+
+    void SetAutoSize(bool on) { m_autoSize = on; }
+    // Shows the one character as the caption; nothing happens if it is already shown.
+    void SetCaption(QChar character);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    bool m_autoSize = true;
+    QHash<QChar, QSize> m_fittedSizes;
+};

@@ -1,0 +1,147 @@
+#include "toolkit/speedbutton.h"
+
+#include <QEvent>
+#include <QLinearGradient>
+#include <QPainter>
+
+namespace {
+
+struct Face
+{
+    QColor top;
+    QColor bottom;
+};
+
+const Face restingFace{QColor(251, 252, 254), QColor(208, 216, 228)};
+const Face hoverFace{QColor(236, 246, 255), QColor(168, 208, 242)};
+const Face litFace{QColor(255, 247, 204), QColor(255, 200, 84)};
+const Face litHoverFace{QColor(255, 250, 224), QColor(255, 215, 128)};
+const QColor borderColor(104, 120, 144);
+const QColor highlightColor(255, 255, 255, 200);
+const QColor shadowColor(60, 72, 96, 90);
+const QColor disabledCaptionColor(150, 156, 166);
+
+QColor Blend(const QColor &from, const QColor &to, qreal level)
+{
+    return QColor::fromRgbF(from.redF() + (to.redF() - from.redF()) * level,
+                            from.greenF() + (to.greenF() - from.greenF()) * level,
+                            from.blueF() + (to.blueF() - from.blueF()) * level);
+}
+
+} // namespace
+
+SpeedButton::SpeedButton(const QString &caption, QWidget *parent) : QAbstractButton(parent)
+{
+    setText(caption);
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_Hover);
+    connect(&m_fadeTimer, &QTimer::timeout, this, &SpeedButton::FadeStep);
+}
+
+void SpeedButton::SetLight(bool on)
+{
+    if (m_light == on)
+        return;
+    m_light = on;
+    update();
+}
+
+void SpeedButton::SetCaptionColor(const QColor &color)
+{
+    if (m_captionColor == color)
+        return;
+    m_captionColor = color;
+    update();
+}
+
+void SpeedButton::SetFadeInInterval(int milliseconds)
+{
+    m_fadeInInterval = milliseconds;
+    if (m_fadeTimer.isActive() && m_fadingIn)
+        m_fadeTimer.setInterval(milliseconds);
+}
+
+void SpeedButton::SetFadeOutInterval(int milliseconds)
+{
+    m_fadeOutInterval = milliseconds;
+    if (m_fadeTimer.isActive() && !m_fadingIn)
+        m_fadeTimer.setInterval(milliseconds);
+}
+
+QSize SpeedButton::sizeHint() const
+{
+    const QSize caption = fontMetrics().size(Qt::TextSingleLine, text());
+    return caption + QSize(16, 10);
+}
+
+void SpeedButton::enterEvent(QEnterEvent *event)
+{
+    StartFade(true);
+    QAbstractButton::enterEvent(event);
+}
+
+void SpeedButton::leaveEvent(QEvent *event)
+{
+    StartFade(false);
+    QAbstractButton::leaveEvent(event);
+}
+
+void SpeedButton::changeEvent(QEvent *event)
+{
+    // A disabled button shows no pointer light; it fades back in if re-enabled under it.
+    if (event->type() == QEvent::EnabledChange)
+        StartFade(isEnabled() && underMouse());
+    QAbstractButton::changeEvent(event);
+}
+
+void SpeedButton::StartFade(bool in)
+{
+    m_fadingIn = in && isEnabled();
+    m_fadeTimer.start(m_fadingIn ? m_fadeInInterval : m_fadeOutInterval);
+}
+
+void SpeedButton::FadeStep()
+{
+    m_hoverStep += m_fadingIn ? 1 : -1;
+    if (m_hoverStep <= 0 || m_hoverStep >= fadeSteps) {
+        m_hoverStep = qBound(0, m_hoverStep, fadeSteps);
+        m_fadeTimer.stop();
+    }
+    update();
+}
+
+void SpeedButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const bool down = isDown();
+    const Face &rest = m_light ? litFace : restingFace;
+    const Face &hover = m_light ? litHoverFace : hoverFace;
+    const qreal level = HoverLevel();
+    QColor top = Blend(rest.top, hover.top, level);
+    QColor bottom = Blend(rest.bottom, hover.bottom, level);
+    if (down)
+        std::swap(top, bottom);
+
+    const QRectF outline = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient fill(0, 0, 0, height());
+    fill.setColorAt(0, top);
+    fill.setColorAt(1, bottom);
+    painter.setPen(QPen(borderColor, 1));
+    painter.setBrush(fill);
+    painter.drawRoundedRect(outline, 3, 3);
+
+    // The bevel: light above and left, shade below and right; reversed while pressed.
+    const QRectF bevel = outline.adjusted(1, 1, -1, -1);
+    painter.setPen(QPen(down ? shadowColor : highlightColor, 1));
+    painter.drawLine(bevel.topLeft() + QPointF(2, 0), bevel.topRight() - QPointF(2, 0));
+    painter.drawLine(bevel.topLeft() + QPointF(0, 2), bevel.bottomLeft() - QPointF(0, 2));
+    painter.setPen(QPen(down ? highlightColor : shadowColor, 1));
+    painter.drawLine(bevel.bottomLeft() + QPointF(2, 0), bevel.bottomRight() - QPointF(2, 0));
+    painter.drawLine(bevel.topRight() + QPointF(0, 2), bevel.bottomRight() - QPointF(0, 2));
+
+    painter.setFont(font());
+    painter.setPen(isEnabled() ? m_captionColor : disabledCaptionColor);
+    const QRect caption = down ? rect().translated(1, 1) : rect();
+    painter.drawText(caption, Qt::AlignCenter, text());
+}

@@ -1,0 +1,52 @@
+#include "pages/calculate/fittinglabel.h"
+
+#include <QTest>
+
+static QFont Digits(int pixelSize)
+{
+    QFont font(QStringLiteral("Comic Sans MS"));
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    return font;
+}
+
+class TestFittingLabel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fitsItsCaptionKeepingLeftAndTop();
+};
+
+void TestFittingLabel::fitsItsCaptionKeepingLeftAndTop()
+{
+    FittingLabel label;
+    label.setFont(Digits(48));
+    label.move(200, 25);
+    label.SetCaption(u'8');
+    QCOMPARE(label.text(), QStringLiteral("8"));
+    QCOMPARE(label.size(), label.sizeHint());
+    const QSize digit = label.size();
+    label.SetCaption(u' ');
+    QVERIFY(label.width() < digit.width());
+    QCOMPARE(label.pos(), QPoint(200, 25));
+    label.SetCaption(u'8');
+    QCOMPARE(label.size(), digit);
+
+    // A new font is measured afresh.
+    label.setFont(Digits(24));
+    label.SetCaption(u' ');
+    label.SetCaption(u'8');
+    QCOMPARE(label.size(), label.sizeHint());
+    QVERIFY(label.height() < digit.height());
+
+    FittingLabel fixed;
+    fixed.setFont(Digits(48));
+    fixed.SetAutoSize(false);
+    fixed.resize(29, 67);
+    fixed.SetCaption(u' ');
+    QCOMPARE(fixed.size(), QSize(29, 67));
+}
+
+QTEST_MAIN(TestFittingLabel)
+#include "tst_fittinglabel.moc"

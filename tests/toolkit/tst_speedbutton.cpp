@@ -1,0 +1,142 @@
+#include "toolkit/speedbutton.h"
+
+#include <QEnterEvent>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+// The face colour just above the lower edge, clear of the caption and the bevel.
+static QColor FacePixel(SpeedButton &button)
+{
+    const QImage face = button.grab().toImage();
+    return face.pixelColor(face.width() / 2, face.height() - 4);
+}
+
+static QColor CaptionPixel(SpeedButton &button)
+{
+    // The darkest pixel of the face is a caption pixel.
+    const QImage face = button.grab().toImage();
+    QColor darkest = Qt::white;
+    for (int y = 3; y < face.height() - 3; ++y) {
+        for (int x = 3; x < face.width() - 3; ++x) {
+            const QColor pixel = face.pixelColor(x, y);
+            if (pixel.lightness() < darkest.lightness())
+                darkest = pixel;
+        }
+    }
+    return darkest;
+}
+
+// A button as the pages make them: a bold caption large enough to have solid pixels.
+static void Dress(SpeedButton &button, int width)
+{
+    QFont caption(QStringLiteral("Tahoma"));
+    caption.setPixelSize(19);
+    caption.setBold(true);
+    button.setFont(caption);
+    button.resize(width, 27);
+}
+
+static void Enter(SpeedButton &button)
+{
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), button.mapToGlobal(QPointF(5, 5)));
+    QApplication::sendEvent(&button, &enter);
+}
+
+static void Leave(SpeedButton &button)
+{
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&button, &leave);
+}
+
+class TestSpeedButton : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void clickingNeverTakesTheFocus();
+    void lightAndCaptionColourShowOnTheFace();
+    void pointerLightFadesInAndOut();
+    void disabledButtonIgnoresClicksAndGreysItsCaption();
+};
+
+void TestSpeedButton::clickingNeverTakesTheFocus()
+{
+    QWidget window;
+    auto *edit = new QLineEdit(&window);
+    auto *button = new SpeedButton(QStringLiteral("+"), &window);
+    button->setGeometry(0, 40, 34, 27);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    edit->setFocus();
+    QTRY_VERIFY(edit->hasFocus());
+
+    QSignalSpy clicks(button, &SpeedButton::clicked);
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(clicks.count(), 1);
+    QVERIFY(edit->hasFocus());
+    QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+}
+
+void TestSpeedButton::lightAndCaptionColourShowOnTheFace()
+{
+    SpeedButton button(QStringLiteral("Hex #"));
+    Dress(button, 90);
+    QVERIFY(!button.property("Light").toBool());
+    const QColor restingFace = FacePixel(button);
+
+    QVERIFY(button.setProperty("Light", true));
+    QVERIFY(button.Light());
+    const QColor litFace = FacePixel(button);
+    QVERIFY2(litFace != restingFace, "the lit face looks like the resting one");
+    button.SetLight(false);
+    QCOMPARE(FacePixel(button), restingFace);
+
+    button.SetCaptionColor(QColor(30, 57, 91));
+    QCOMPARE(CaptionPixel(button), QColor(30, 57, 91));
+    button.SetCaptionColor(QColor(255, 0, 0));
+    QCOMPARE(CaptionPixel(button), QColor(255, 0, 0));
+}
+
+void TestSpeedButton::pointerLightFadesInAndOut()
+{
+    SpeedButton button(QStringLiteral("-"));
+    Dress(button, 34);
+    QCOMPARE(button.FadeInInterval(), 15);
+    QCOMPARE(button.FadeOutInterval(), 15);
+    const QColor restingFace = FacePixel(button);
+
+    Enter(button);
+    QCOMPARE(button.HoverLevel(), 0.0); // a fade, not a jump
+    QTRY_COMPARE_WITH_TIMEOUT(button.HoverLevel(), 1.0, 2000);
+    QVERIFY(FacePixel(button) != restingFace);
+
+    Leave(button);
+    QCOMPARE(button.HoverLevel(), 1.0);
+    QTRY_COMPARE_WITH_TIMEOUT(button.HoverLevel(), 0.0, 2000);
+    QCOMPARE(FacePixel(button), restingFace);
+}
+
+void TestSpeedButton::disabledButtonIgnoresClicksAndGreysItsCaption()
+{
+    SpeedButton button(QStringLiteral("#"));
+    Dress(button, 34);
+    button.SetCaptionColor(QColor(30, 57, 91));
+    QSignalSpy clicks(&button, &SpeedButton::clicked);
+
+    Enter(button);
+    QTRY_COMPARE_WITH_TIMEOUT(button.HoverLevel(), 1.0, 2000);
+    button.setEnabled(false);
+    QTRY_COMPARE_WITH_TIMEOUT(button.HoverLevel(), 0.0, 2000);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QCOMPARE(clicks.count(), 0);
+    QVERIFY(CaptionPixel(button) != QColor(30, 57, 91));
+
+    button.setEnabled(true);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(CaptionPixel(button), QColor(30, 57, 91));
+}
+
+QTEST_MAIN(TestSpeedButton)
+#include "tst_speedbutton.moc"
