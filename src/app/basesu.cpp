@@ -87,6 +87,7 @@ void Tfbases::BuildTopBar()
     Image1->setGeometry(2, 2, 105, 42);
     Image1->setPicture(QPixmap(QStringLiteral(":/pictures/logo.jpg")));
     Image1->setCursor(Qt::PointingHandCursor);
+    Image1->setAccessibleName(QStringLiteral("Quorvel web page"));
     connect(Image1, &PictureBox::clicked, this, &Tfbases::Image1Click);
 
     FaceTabBar::Look look;
@@ -125,6 +126,7 @@ void Tfbases::BuildTopBar()
     center = new WholeNumberEdit(Panel1);
     center->setObjectName(QStringLiteral("center"));
     center->setGeometry(682, 13, 60, 21);
+    center->setAccessibleName(QStringLiteral("Jump to value"));
 }
 
 void Tfbases::BuildPages()

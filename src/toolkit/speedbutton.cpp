@@ -1,5 +1,7 @@
 #include "toolkit/speedbutton.h"
 
+#include "toolkit/accessibletext.h"
+
 #include <QEvent>
 #include <QLinearGradient>
 #include <QPainter>
@@ -43,6 +45,7 @@ void SpeedButton::SetLight(bool on)
     if (m_light == on)
         return;
     m_light = on;
+    AnnounceAccessibleDescription(this, on ? QStringLiteral("selected") : QString());
     update();
 }
 

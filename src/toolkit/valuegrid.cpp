@@ -1,5 +1,7 @@
 #include "toolkit/valuegrid.h"
 
+#include "toolkit/valuegridaccessible.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -25,6 +27,7 @@ ValueGrid::ValueGrid(const Look &look, QWidget *parent) : QAbstractScrollArea(pa
     verticalScrollBar()->setSingleStep(1);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &ValueGrid::SetTopRow);
     UpdateScrollBar();
+    AnnounceGridChanges(this);
 }
 
 void ValueGrid::SetCellTextSource(CellTextSource source)
@@ -47,6 +50,7 @@ void ValueGrid::SetRowCount(int count)
     if (count == m_rowCount)
         return;
     m_rowCount = count;
+    emit rowCountChanged();
     const bool selectionCut = m_row > LastDataRow() || m_anchor > LastDataRow();
     m_row = std::min(m_row, LastDataRow());
     m_anchor = std::min(m_anchor, LastDataRow());
@@ -89,6 +93,20 @@ QString ValueGrid::Cells(int column, int row) const
     if (m_cellText)
         m_cellText(column, row, text);
     return text;
+}
+
+QRect ValueGrid::CellRect(int column, int row) const
+{
+    if (column < 0 || column >= ColumnCount() || row < 0 || row >= m_rowCount ||
+        (row != 0 && row < m_topRow))
+        return {};
+    const int y = row == 0 ? 0 : (row - m_topRow + 1) * m_look.rowHeight;
+    if (y >= viewport()->height())
+        return {};
+    int x = 0;
+    for (int before = 0; before < column; ++before)
+        x += m_look.columnWidths[before];
+    return {x, y, m_look.columnWidths[column], m_look.rowHeight};
 }
 
 bool ValueGrid::IsRowSelected(int row) const

@@ -54,12 +54,16 @@ public:
     // Selects exactly this one data row without scrolling; other rows are ignored.
     void SetRow(int row);
 
+    int ColumnCount() const { return int(m_look.columnWidths.size()); }
     Q_INVOKABLE QString Cells(int column, int row) const;
+    // Where the cell is drawn in the view; empty while the row is out of view.
+    QRect CellRect(int column, int row) const;
     Q_INVOKABLE bool IsRowSelected(int row) const;
     // The data rows that fit whole below the header.
     int FullyVisibleRowCount() const;
 
 signals:
+    void rowCountChanged();
     void topRowChanged();
     void selectionChanged();
 

@@ -109,9 +109,12 @@ void CalculatePage::BuildBoard()
     const QFont strikeFont = PixelFont("Comic Sans MS", 48, false);
     const QColor textColor = palette().color(QPalette::WindowText);
     const auto addCell = [&](unsigned row, unsigned column) {
+        static const char *const rowNames[] = {"", "First number", "Second number", "Result"};
         const QByteArray name = "c" + QByteArray::number(row * 10 + column);
         m_cells[row * 10 + column] =
             AddLabel(name.constData(), cellLeft(column), cellTop(row), digitFont, textColor);
+        m_cells[row * 10 + column]->setAccessibleName(
+            QStringLiteral("%1, column %2").arg(QLatin1String(rowNames[row])).arg(column));
     };
     for (unsigned row = 1; row <= 3; ++row) {
         for (unsigned column = operandColumns; column >= 1; --column)
@@ -133,15 +136,20 @@ void CalculatePage::BuildBoard()
         const QByteArray name = "r" + QByteArray::number(column);
         m_topMarks[column] =
             AddLabel(name.constData(), cellLeft(column) + 5, 4, markFont, markColor);
+        m_topMarks[column]->setAccessibleName(QStringLiteral("Mark above column %1").arg(column));
     };
     const auto addBorrowMark = [&](unsigned column) {
         const QByteArray name = "b" + QByteArray::number(column);
         m_borrowMarks[column] =
             AddLabel(name.constData(), cellLeft(column) - 12, 25, markFont, markColor);
+        m_borrowMarks[column]->setAccessibleName(
+            QStringLiteral("Borrow mark of column %1").arg(column));
     };
     const auto addStrike = [&](unsigned column, int left) {
         const QByteArray name = "x" + QByteArray::number(column);
         m_strikes[column] = AddLabel(name.constData(), left, 25, strikeFont, markColor);
+        m_strikes[column]->setAccessibleName(
+            QStringLiteral("Strike-through of column %1").arg(column));
         m_strikes[column]->SetCaption(u'/');
     };
     addTopMark(4);
@@ -157,11 +165,13 @@ void CalculatePage::BuildBoard()
     addTopMark(5);
 
     op = AddLabel("op", 135, 76, digitFont, textColor);
+    op->setAccessibleName(QStringLiteral("Operation"));
     hint1 = AddLabel("hint1", 135, 235, PixelFont("Tahoma", 13, false), hintColor);
     hint1->SetAutoSize(false);
     hint1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     hint1->resize(217, 16);
     minus = AddLabel("minus", 130, 149, digitFont, minusColor);
+    minus->setAccessibleName(QStringLiteral("Negative result"));
     minus->SetCaption(u'-');
     minus2 = AddPicture(this, "minus2", ":/pictures/minus2.png", {340, 44});
 }

@@ -1,5 +1,7 @@
 #include "pages/calculate/fittinglabel.h"
 
+#include "toolkit/accessibletext.h"
+
 #include <QEvent>
 
 FittingLabel::FittingLabel(QWidget *parent) : QLabel(parent) {}
@@ -10,6 +12,10 @@ void FittingLabel::SetCaption(QChar character)
     if (current.size() == 1 && current.front() == character)
         return;
     setText(QString(character));
+    // A named label is a place on the board; what it holds is read as its description.
+    if (!accessibleName().isEmpty())
+        AnnounceAccessibleDescription(this, character == u' ' ? QStringLiteral("blank")
+                                                              : QString(character));
     if (!m_autoSize)
         return;
     auto fitted = m_fittedSizes.constFind(character);

@@ -47,6 +47,7 @@ TablePage::TablePage(WholeNumberEdit *center, bool &SuppressCenterChange, QWidge
 
     grid = new ValueGrid(GridLook(), this);
     grid->setObjectName(QStringLiteral("grid"));
+    grid->setAccessibleName(QStringLiteral("Value table"));
     for (int column = 0; column < int(std::size(headerTexts)); ++column)
         grid->SetHeaderText(column, QString::fromLatin1(headerTexts[column]));
     grid->SetRowCount(oneByteRowCount);

@@ -1,0 +1,7 @@
+#pragma once
+
+class ValueGrid;
+
+// Makes the grid a table for assistive technology, its cells reading the texts the grid
+// shows, and tells it of every change of the selection, the view and the row count.
+void AnnounceGridChanges(ValueGrid *grid);
