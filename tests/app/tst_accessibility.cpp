@@ -2,6 +2,7 @@
 // names and values it carries as the pages change. (The offscreen platform has no
 // accessibility bridge, so the update events themselves cannot be observed here.)
 #include "app/basesu.h"
+#include "windowpart.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -51,10 +52,7 @@ private slots:
 private:
     template <typename T = QWidget> T *child(const char *name)
     {
-        T *found = window->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no component %s", name);
-        return found;
+        return WindowPart<T>(window, name);
     }
     void selectTab(int index) { child<QTabBar>("tabs")->setCurrentIndex(index); }
 

@@ -1,6 +1,7 @@
 #include "app/basesu.h"
 #include "toolkit/debugtrace.h"
 #include "toolkit/wholenumberedit.h"
+#include "windowpart.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -39,12 +40,9 @@ private slots:
     void traceLinesAreCutAt255Characters();
 
 private:
-    template <typename T> T *child(const char *name)
+    template <typename T = QWidget> T *child(const char *name)
     {
-        T *found = window->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no component %s", name);
-        return found;
+        return WindowPart<T>(window, name);
     }
     QSize outerSize() const { return window->frameGeometry().size(); }
     void selectTab(int index) { child<QTabBar>("tabs")->setCurrentIndex(index); }

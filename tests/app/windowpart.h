@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QWidget>
+
+// A component of the window found by its layout name; a missing one ends the test run,
+// since every later check would be about nothing.
+template <typename T = QWidget> T *WindowPart(const QWidget *window, const char *name)
+{
+    T *found = window->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("no component %s", name);
+    return found;
+}
