@@ -1,0 +1,66 @@
+#include "toolkit/rangednumberedit.h"
+
+#include "toolkit/numberformat.h"
+#include "toolkit/typednumbervalidator.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+#include <algorithm>
+
+RangedNumberEdit::RangedNumberEdit(QWidget *parent)
+    : QLineEdit(parent), m_validator(new TypedNumberValidator(this))
+{
+    connect(this, &QLineEdit::textChanged, m_validator, &TypedNumberValidator::setCurrentText);
+    setValidator(m_validator);
+}
+
+int RangedNumberEdit::MaxLength() const
+{
+    return m_validator->maxLength();
+}
+
+void RangedNumberEdit::SetMaxLength(int length)
+{
+    m_validator->setMaxLength(length);
+}
+
+qint64 RangedNumberEdit::value() const
+{
+    return ReadWholeNumber(text()).value_or(m_minimum);
+}
+
+void RangedNumberEdit::keyPressEvent(QKeyEvent *event)
+{
+    for (QChar character : event->text())
+        emit keyPressed(character);
+    QLineEdit::keyPressEvent(event);
+}
+
+void RangedNumberEdit::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    if (const std::optional<qint64> number = ReadWholeNumber(text()))
+        ShowInDisplayFormat(*number);
+    selectAll();
+}
+
+void RangedNumberEdit::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    // A menu opening or the window losing the activation leaves the box in charge.
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
+        return;
+    qint64 number = value();
+    if (m_checkRange)
+        number = std::max(std::min(number, m_maximum), m_minimum);
+    ShowInDisplayFormat(number);
+    emit exited();
+}
+
+void RangedNumberEdit::ShowInDisplayFormat(qint64 number)
+{
+    const QString shown = FormatWholeNumber(number, m_displayFormat);
+    m_validator->setCurrentText(shown);
+    setText(shown);
+}

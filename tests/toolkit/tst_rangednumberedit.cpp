@@ -1,0 +1,334 @@
+#include "toolkit/numberformat.h"
+#include "toolkit/rangednumberedit.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFocusEvent>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <limits>
+#include <memory>
+
+namespace {
+
+const QString separatedFormat = QStringLiteral(",0;(,0)");
+
+} // namespace
+
+class TestRangedNumberEdit : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void formatGroupsThousandsAndBracketsNegatives_data();
+    void formatGroupsThousandsAndBracketsNegatives();
+    void readingTakesEveryShapeTheBoxAllows_data();
+    void readingTakesEveryShapeTheBoxAllows();
+    void typingLetsOnlyIntegersIn_data();
+    void typingLetsOnlyIntegersIn();
+    void separatorsOfTheFormatStayButNoneCanBeAdded();
+    void pastedTextKeepsTheSameRules_data();
+    void pastedTextKeepsTheSameRules();
+    void receivingTheFocusShowsTheDisplayFormat();
+    void leavingHoldsTheValueWithinTheLimits_data();
+    void leavingHoldsTheValueWithinTheLimits();
+    void withoutRangeCheckLeavingOnlyRewritesTheText();
+    void menusAndWindowSwitchesAreNoExit();
+    void everyTypedCharacterIsReportedRefusedOnesToo();
+
+private:
+    void focusBox();
+    void leaveBox();
+
+    std::unique_ptr<QWidget> window;
+    RangedNumberEdit *box = nullptr;
+    QLineEdit *other = nullptr;
+};
+
+void TestRangedNumberEdit::init()
+{
+    window = std::make_unique<QWidget>();
+    auto *layout = new QVBoxLayout(window.get());
+    box = new RangedNumberEdit;
+    other = new QLineEdit;
+    layout->addWidget(box);
+    layout->addWidget(other);
+    box->SetDisplayFormat(separatedFormat);
+    box->SetCheckRange(true);
+    box->setMinimum(0);
+    box->setMaximum(255);
+    box->SetMaxLength(3);
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    other->setFocus();
+}
+
+void TestRangedNumberEdit::cleanup()
+{
+    window.reset();
+}
+
+void TestRangedNumberEdit::focusBox()
+{
+    box->setFocus();
+    QVERIFY(box->hasFocus());
+}
+
+void TestRangedNumberEdit::leaveBox()
+{
+    other->setFocus();
+    QVERIFY(other->hasFocus());
+}
+
+void TestRangedNumberEdit::formatGroupsThousandsAndBracketsNegatives_data()
+{
+    QTest::addColumn<qint64>("value");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("zero") << qint64(0) << separatedFormat << "0";
+    QTest::newRow("three digits") << qint64(255) << separatedFormat << "255";
+    QTest::newRow("one group") << qint64(1234) << separatedFormat << "1,234";
+    QTest::newRow("two groups") << qint64(65535000) << separatedFormat << "65,535,000";
+    QTest::newRow("negative") << qint64(-1234) << separatedFormat << "(1,234)";
+    QTest::newRow("most negative")
+        << std::numeric_limits<qint64>::min() << separatedFormat << "(9,223,372,036,854,775,808)";
+    QTest::newRow("no negative section") << qint64(-5) << ",0"
+                                         << "-5";
+    QTest::newRow("leading zeros") << qint64(5) << "000"
+                                   << "005";
+    QTest::newRow("optional digits only") << qint64(0) << "#"
+                                          << "";
+    QTest::newRow("literal text") << qint64(12) << "x0 units"
+                                  << "x12 units";
+}
+
+void TestRangedNumberEdit::formatGroupsThousandsAndBracketsNegatives()
+{
+    QFETCH(qint64, value);
+    QFETCH(QString, format);
+    QTEST(FormatWholeNumber(value, format), "shown");
+}
+
+void TestRangedNumberEdit::readingTakesEveryShapeTheBoxAllows_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("holdsNumber");
+    QTest::addColumn<qint64>("number");
+    QTest::newRow("digits") << "300" << true << qint64(300);
+    QTest::newRow("plus") << "+7" << true << qint64(7);
+    QTest::newRow("minus") << "-5" << true << qint64(-5);
+    QTest::newRow("parentheses") << "(1,234)" << true << qint64(-1234);
+    QTest::newRow("separators") << "65,535" << true << qint64(65535);
+    QTest::newRow("too large") << "99999999999999999999" << true
+                               << std::numeric_limits<qint64>::max();
+    QTest::newRow("too small") << "(99999999999999999999)" << true
+                               << std::numeric_limits<qint64>::min();
+    QTest::newRow("blank") << "" << false << qint64(0);
+    QTest::newRow("sign alone") << "-" << false << qint64(0);
+    QTest::newRow("open parenthesis") << "(12" << false << qint64(0);
+    QTest::newRow("sign inside") << "1-2" << false << qint64(0);
+    QTest::newRow("letters") << "12ab" << false << qint64(0);
+    QTest::newRow("fraction") << "1.5" << false << qint64(0);
+}
+
+void TestRangedNumberEdit::readingTakesEveryShapeTheBoxAllows()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, holdsNumber);
+    QFETCH(qint64, number);
+    const std::optional<qint64> read = ReadWholeNumber(text);
+    QCOMPARE(read.has_value(), holdsNumber);
+    if (holdsNumber)
+        QCOMPARE(*read, number);
+}
+
+void TestRangedNumberEdit::typingLetsOnlyIntegersIn_data()
+{
+    QTest::addColumn<int>("maxLength");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("digits") << 3 << "255"
+                            << "255";
+    QTest::newRow("letters between digits") << 3 << "1a2Z3"
+                                            << "123";
+    QTest::newRow("only letters") << 3 << "abc"
+                                  << "";
+    QTest::newRow("sign at the start") << 3 << "-5"
+                                       << "-5";
+    QTest::newRow("second sign") << 3 << "--5"
+                                 << "-5";
+    QTest::newRow("sign after a digit") << 3 << "5-+"
+                                        << "5";
+    QTest::newRow("parentheses") << 5 << "(123)"
+                                 << "(123)";
+    QTest::newRow("closing parenthesis alone") << 5 << "12)"
+                                               << "12";
+    QTest::newRow("point and space") << 5 << "1. 5"
+                                     << "15";
+    QTest::newRow("typed separator") << 5 << "1,234"
+                                     << "1234";
+    QTest::newRow("beyond the length") << 3 << "30012"
+                                       << "300";
+    QTest::newRow("longer length") << 5 << "6553512"
+                                   << "65535";
+}
+
+void TestRangedNumberEdit::typingLetsOnlyIntegersIn()
+{
+    QFETCH(int, maxLength);
+    QFETCH(QString, typed);
+    box->SetMaxLength(maxLength);
+    box->clear();
+    focusBox();
+    QTest::keyClicks(box, typed);
+    QTEST(box->text(), "shown");
+}
+
+void TestRangedNumberEdit::separatorsOfTheFormatStayButNoneCanBeAdded()
+{
+    box->setMaximum(65535);
+    box->SetMaxLength(5);
+    box->setText(QStringLiteral("65535"));
+    focusBox();
+    QCOMPARE(box->text(), QStringLiteral("65,535"));
+    box->setCursorPosition(box->text().size());
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QCOMPARE(box->text(), QStringLiteral("65,53"));
+    QTest::keyClicks(box, QStringLiteral(",9"));
+    QCOMPARE(box->text(), QStringLiteral("65,539"));
+    QTest::keyClick(box, '1');
+    QCOMPARE(box->text(), QStringLiteral("65,539"));
+    QCOMPARE(box->value(), qint64(65539));
+}
+
+void TestRangedNumberEdit::pastedTextKeepsTheSameRules_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("digits") << "42"
+                            << "42";
+    QTest::newRow("negative") << "-7"
+                              << "-7";
+    QTest::newRow("letters") << "4x2"
+                             << "";
+    QTest::newRow("a word") << "hello"
+                            << "";
+    QTest::newRow("separator") << "1,2"
+                               << "";
+    QTest::newRow("too long") << "1234"
+                              << "";
+    QTest::newRow("fraction") << "2.5"
+                              << "";
+}
+
+void TestRangedNumberEdit::pastedTextKeepsTheSameRules()
+{
+    QFETCH(QString, pasted);
+    box->clear();
+    focusBox();
+    QApplication::clipboard()->setText(pasted);
+    QTest::keySequence(box, QKeySequence::Paste);
+    QTEST(box->text(), "shown");
+}
+
+void TestRangedNumberEdit::receivingTheFocusShowsTheDisplayFormat()
+{
+    box->setMinimum(-99999);
+    box->setMaximum(99999);
+    box->SetMaxLength(6);
+    box->setText(QStringLiteral("1234"));
+    focusBox();
+    QCOMPARE(box->text(), QStringLiteral("1,234"));
+    QCOMPARE(box->selectedText(), box->text());
+
+    leaveBox();
+    box->setText(QStringLiteral("-1234"));
+    focusBox();
+    QCOMPARE(box->text(), QStringLiteral("(1,234)"));
+    QCOMPARE(box->value(), qint64(-1234));
+
+    // Typing replaces the whole value the box showed.
+    QTest::keyClicks(box, QStringLiteral("77"));
+    QCOMPARE(box->text(), QStringLiteral("77"));
+}
+
+void TestRangedNumberEdit::leavingHoldsTheValueWithinTheLimits_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shownOnExit");
+    QTest::newRow("within") << "200"
+                            << "200";
+    QTest::newRow("above the maximum") << "300"
+                                       << "255";
+    QTest::newRow("below the minimum") << "-5"
+                                       << "0";
+    QTest::newRow("bracketed negative") << "(9)"
+                                        << "0";
+    QTest::newRow("blank") << ""
+                           << "0";
+    QTest::newRow("sign alone") << "-"
+                                << "0";
+}
+
+void TestRangedNumberEdit::leavingHoldsTheValueWithinTheLimits()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shownOnExit);
+    box->SetMaxLength(4);
+    focusBox();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, typed);
+    QString textAtExit;
+    connect(box, &RangedNumberEdit::exited, this, [&] { textAtExit = box->text(); });
+    leaveBox();
+    QCOMPARE(textAtExit, shownOnExit);
+    QCOMPARE(box->text(), shownOnExit);
+}
+
+void TestRangedNumberEdit::withoutRangeCheckLeavingOnlyRewritesTheText()
+{
+    box->SetCheckRange(false);
+    box->SetMaxLength(5);
+    focusBox();
+    QTest::keyClicks(box, QStringLiteral("-1200"));
+    leaveBox();
+    QCOMPARE(box->text(), QStringLiteral("(1,200)"));
+    QCOMPARE(box->value(), qint64(-1200));
+}
+
+void TestRangedNumberEdit::menusAndWindowSwitchesAreNoExit()
+{
+    focusBox();
+    QTest::keyClicks(box, QStringLiteral("300"));
+    QSignalSpy exits(box, &RangedNumberEdit::exited);
+    for (Qt::FocusReason reason : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
+        QFocusEvent focusOut(QEvent::FocusOut, reason);
+        QApplication::sendEvent(box, &focusOut);
+    }
+    QCOMPARE(exits.size(), 0);
+    QCOMPARE(box->text(), QStringLiteral("300"));
+    leaveBox();
+    QCOMPARE(exits.size(), 1);
+}
+
+void TestRangedNumberEdit::everyTypedCharacterIsReportedRefusedOnesToo()
+{
+    focusBox();
+    QSignalSpy keys(box, &RangedNumberEdit::keyPressed);
+    QTest::keyClicks(box, QStringLiteral("4q"));
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(keys.size(), 3);
+    QCOMPARE(keys[0][0].value<QChar>(), QLatin1Char('4'));
+    QCOMPARE(keys[1][0].value<QChar>(), QLatin1Char('q'));
+    QCOMPARE(keys[2][0].value<QChar>(), QChar(13));
+    QCOMPARE(box->text(), QStringLiteral("4"));
+}
+
+QTEST_MAIN(TestRangedNumberEdit)
+#include "tst_rangednumberedit.moc"
