@@ -10,3 +10,7 @@ QImage DrawDigitStrip();
 QImage DrawCalculateBackground();
 QImage DrawCalculateButtonPanel();
 QImage DrawNegativeBracket();
+QImage DrawOdometerBackground();
+QImage DrawButtonBacking();
+// The board behind the odometers: 234 wide for one byte, 312 for two.
+QImage DrawOdometerBoard(int width);

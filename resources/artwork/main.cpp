@@ -40,5 +40,9 @@ int main(int argc, char *argv[])
     ok = Save(folder, "pictures/calculate-background.png", DrawCalculateBackground(), "PNG") && ok;
     ok = Save(folder, "pictures/calculate-buttons.png", DrawCalculateButtonPanel(), "PNG") && ok;
     ok = Save(folder, "pictures/minus2.png", DrawNegativeBracket(), "PNG") && ok;
+    ok = Save(folder, "pictures/odometer-background.png", DrawOdometerBackground(), "PNG") && ok;
+    ok = Save(folder, "pictures/button-backing.png", DrawButtonBacking(), "PNG") && ok;
+    ok = Save(folder, "pictures/Blue Rectangle.png", DrawOdometerBoard(234), "PNG") && ok;
+    ok = Save(folder, "pictures/Blue Rectangle long.png", DrawOdometerBoard(312), "PNG") && ok;
     return ok ? 0 : 1;
 }
