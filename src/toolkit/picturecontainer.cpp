@@ -1,0 +1,9 @@
+#include "toolkit/picturecontainer.h"
+
+PictureContainer::PictureContainer(QObject *parent) : QObject(parent) {}
+
+int PictureContainer::Add(const QString &name, const QPixmap &picture)
+{
+    m_items.append({name, picture});
+    return Count() - 1;
+}
