@@ -1,15 +1,86 @@
 #include "pages/odometer/odometerpage.h"
 
+#include "odometer/odometer.h"
+#include "pages/odometer/odometerlayout.h"
+#include "pages/odometer/widthwrap.h"
+#include "toolkit/picturebox.h"
+#include "toolkit/picturecontainer.h"
+#include "toolkit/rangednumberedit.h"
+#include "toolkit/speedbutton.h"
+
 #include <QLabel>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
-QLabel *MakeHintLabel(QWidget *parent, const char *name, const QString &text, const QRect &place)
+const QColor captionColor(30, 57, 91); // 5978398
+const QColor runningColor(255, 0, 0);  // 255
+constexpr int fadeInterval = 15;
+constexpr int decenterTop = 142;
+constexpr int decenterHeight = 21;
+
+QFont PixelFont(int pixelSize, bool bold)
 {
-    auto *label = new QLabel(text, parent);
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+PictureBox *MakePicture(QWidget *parent, const char *name, QPoint place, const QString &file)
+{
+    auto *picture = new PictureBox(parent);
+    picture->setObjectName(QLatin1String(name));
+    picture->move(place);
+    picture->setAutoSize(true);
+    if (!file.isEmpty())
+        picture->setPicture(QPixmap(file));
+    return picture;
+}
+
+SpeedButton *MakeButton(QWidget *parent, const char *name, const char *caption, QRect place)
+{
+    auto *button = new SpeedButton(QLatin1String(caption), parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(place);
+    button->setFont(PixelFont(19, true));
+    button->SetCaptionColor(captionColor);
+    button->SetFadeInInterval(fadeInterval);
+    button->SetFadeOutInterval(fadeInterval);
+    return button;
+}
+
+QLabel *MakeLabel(QWidget *parent, const char *name, const char *caption, QRect place)
+{
+    auto *label = new QLabel(QLatin1String(caption), parent);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(place);
     return label;
+}
+
+// The bold face that stands in for Tahoma runs wider than the one the places were measured
+// for; a value label grows to the right rather than cut its caption.
+QLabel *MakeValueLabel(QWidget *parent, const char *name, const char *caption, QRect place)
+{
+    QLabel *label = MakeLabel(parent, name, caption, place);
+    label->setFont(PixelFont(13, true));
+    const int captionWidth = label->fontMetrics().horizontalAdvance(label->text());
+    label->resize(std::max(place.width(), captionWidth), place.height());
+    return label;
+}
+
+TOdometer *MakeOdometer(QWidget *parent, const char *name, TBaseType baseType, int top)
+{
+    auto *odometer = new TOdometer(parent);
+    odometer->setObjectName(QLatin1String(name));
+    odometer->move(odometer->x(), top);
+    odometer->SetAnimationType(atAsynchronous);
+    odometer->SetFrameInterval(30);
+    odometer->SetIncTopToBottom(false);
+    odometer->SetBaseType(baseType);
+    return odometer;
 }
 
 } // namespace
@@ -18,19 +89,230 @@ OdometerPage::OdometerPage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("pan1"));
     resize(433, 267);
-    Label5 = MakeHintLabel(this, "Label5", QStringLiteral("Hold cursor over Octal or"),
-                           QRect(160, 234, 120, 13));
-    Label6 = MakeHintLabel(this, "Label6", QStringLiteral("Hex digits to see binary digits"),
-                           QRect(160, 248, 141, 13));
+
+    PICTURES = new PictureContainer(this);
+    PICTURES->setObjectName(QStringLiteral("PICTURES"));
+    for (const QString &name :
+         {QStringLiteral("Blue Rectangle.png"), QStringLiteral("Blue Rectangle long.png")})
+        PICTURES->Add(name, QPixmap(QStringLiteral(":/pictures/") + name));
+
+    // Created in stacking order: each control lies on top of those made before it.
+    AdvGDIPPicture3 = MakePicture(this, "AdvGDIPPicture3", {0, 0},
+                                  QStringLiteral(":/pictures/odometer-background.png"));
+    AdvGDIPPicture1 = MakePicture(this, "AdvGDIPPicture1", {18, 43},
+                                  QStringLiteral(":/pictures/button-backing.png"));
+    W7SpeedButton1 = MakeButton(this, "W7SpeedButton1", "+", {40, 67, 34, 27});
+    W7SpeedButton2 = MakeButton(this, "W7SpeedButton2", "-", {40, 100, 34, 27});
+    W7SpeedButton3 = MakeButton(this, "W7SpeedButton3", "^", {30, 147, 25, 27});
+    W7SpeedButton4 = MakeButton(this, "W7SpeedButton4", "#", {40, 180, 34, 27});
+    AdvGDIPPicture2 = MakePicture(this, "AdvGDIPPicture2", {115, 43}, {});
+    MakeValueLabel(this, "Label1", "Binary:", {125, 70, 46, 16});
+    Od1 = MakeOdometer(this, "Od1", btBinary, 69);
+    MakeValueLabel(this, "Label3", "Octal:", {125, 105, 38, 16});
+    MakeValueLabel(this, "Label4", "Decimal:", {125, 145, 54, 16});
+    MakeValueLabel(this, "Label2", "Hexadecimal:", {125, 182, 85, 16});
+    Od2 = MakeOdometer(this, "Od2", btOctal, 105);
+    Od4 = MakeOdometer(this, "Od4", btHexadecimal, 180);
+    Od3 = MakeOdometer(this, "Od3", btDecimal, decenterTop);
+    W7SpeedButton10 = MakeButton(this, "W7SpeedButton10", "v", {61, 147, 25, 27});
+    Label5 = MakeLabel(this, "Label5", "Hold cursor over Octal or", {160, 234, 120, 13});
+    Label6 = MakeLabel(this, "Label6", "Hex digits to see binary digits", {160, 248, 141, 13});
+
+    decenter = new RangedNumberEdit(this);
+    decenter->setObjectName(QStringLiteral("decenter"));
+    decenter->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    decenter->SetCheckRange(true);
+    decenter->SetDisplayFormat(QStringLiteral(",0;(,0)"));
+    decenter->hide();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+
+    ConnectHandlers();
+    SetOdometerWidth(1);
+}
+
+void OdometerPage::ConnectHandlers()
+{
+    connect(W7SpeedButton1, &SpeedButton::clicked, this, &OdometerPage::W7SpeedButton1Click);
+    connect(W7SpeedButton2, &SpeedButton::clicked, this, &OdometerPage::W7SpeedButton2Click);
+    connect(W7SpeedButton3, &SpeedButton::clicked, this, &OdometerPage::W7SpeedButton3Click);
+    connect(W7SpeedButton10, &SpeedButton::clicked, this, &OdometerPage::W7SpeedButton10Click);
+    connect(W7SpeedButton4, &SpeedButton::clicked, this, &OdometerPage::W7SpeedButton4Click);
+    connect(Timer1, &QTimer::timeout, this, &OdometerPage::Timer1Timer);
+    connect(decenter, &RangedNumberEdit::exited, this, &OdometerPage::decenterExit);
+    connect(decenter, &RangedNumberEdit::keyPressed, this, &OdometerPage::AdvEdit1KeyPress);
+    connect(Od3, &TOdometer::OnMouseDown, this, &OdometerPage::Od3MouseDown);
+    connect(Od4, &TOdometer::OnMouseMove, this,
+            [this](Qt::KeyboardModifiers, int X, int) { AdvGDIPPicture2MouseMove(X); });
+    connect(Od4, &TOdometer::OnMouseLeave, this, &OdometerPage::Od4MouseLeave);
+    connect(Od2, &TOdometer::OnMouseMove, this,
+            [this](Qt::KeyboardModifiers, int X, int) { Od2MouseMove(X); });
+    connect(Od2, &TOdometer::OnMouseLeave, this, &OdometerPage::Od2MouseLeave);
 }
 
 void OdometerPage::SetOdometerWidth(quint8 Bytes)
 {
-    Q_UNUSED(Bytes);
+    const OdometerLayout layout = LayoutForWidth(Bytes);
+    width = Bytes;
+    AdvGDIPPicture2->setPicture(PICTURES->Picture(layout.boardPicture));
+    Od1->move(layout.od1Left, Od1->y());
+    Od2->move(layout.od2Left, Od2->y());
+    Od3->move(layout.od3Left, Od3->y());
+    decenter->setGeometry(layout.decenterLeft, decenterTop, layout.decenterWidth, decenterHeight);
+    Od4->move(layout.od4Left, Od4->y());
+    TOdometer *const odometers[] = {Od1, Od2, Od3, Od4};
+    for (int index = 0; index < 4; ++index)
+        odometers[index]->SetDigitCount(layout.digitCounts[index]);
+    decenter->setMinimum(0);
+    decenter->setMaximum(layout.largestValue);
+    decenter->SetMaxLength(layout.decenterMaxLength);
+    for (TOdometer *odometer : {Od3, Od2, Od1, Od4})
+        odometer->SetValue(0);
+}
+
+void OdometerPage::WrapOdometers()
+{
+    for (TOdometer *odometer : {Od2, Od3}) {
+        const quint32 wrapped = WrapIntoWidth(width, odometer->BaseType(), odometer->Value());
+        // Assigning the same value would stop the odometer's roll.
+        if (wrapped != odometer->Value())
+            odometer->SetValue(wrapped);
+    }
 }
 
 void OdometerPage::HideHintLabels()
 {
     Label5->hide();
     Label6->hide();
+}
+
+void OdometerPage::W7SpeedButton1Click()
+{
+    for (TOdometer *odometer : {Od1, Od2, Od3, Od4})
+        odometer->Increment();
+    WrapOdometers();
+}
+
+void OdometerPage::W7SpeedButton2Click()
+{
+    for (TOdometer *odometer : {Od1, Od2, Od3, Od4})
+        odometer->Decrement();
+    WrapOdometers();
+}
+
+void OdometerPage::Timer1Timer()
+{
+    if (CountUp)
+        W7SpeedButton1Click();
+    else
+        W7SpeedButton2Click();
+}
+
+void OdometerPage::W7SpeedButton3Click()
+{
+    PressCountButton(true);
+}
+
+void OdometerPage::W7SpeedButton10Click()
+{
+    PressCountButton(false);
+}
+
+// "^" (up) and "v" (down): from rest start counting that way, the running direction's
+// button stops, the other one turns round without restarting the interval.
+void OdometerPage::PressCountButton(bool up)
+{
+    if (CountUp == up || !Timer1->isActive()) {
+        if (Timer1->isActive())
+            Timer1->stop();
+        else
+            Timer1->start();
+    }
+    CountUp = up;
+    ShowCountingState();
+}
+
+void OdometerPage::ShowCountingState()
+{
+    const bool counting = Timer1->isActive();
+    W7SpeedButton3->SetCaptionColor(counting && CountUp ? runningColor : captionColor);
+    W7SpeedButton10->SetCaptionColor(counting && !CountUp ? runningColor : captionColor);
+    for (SpeedButton *button : {W7SpeedButton1, W7SpeedButton2, W7SpeedButton4})
+        button->setEnabled(!counting);
+}
+
+void OdometerPage::W7SpeedButton4Click()
+{
+    if (decenter->isVisible()) {
+        AdvEdit1KeyPress(QChar(13));
+        return;
+    }
+    decenter->show();
+    decenter->setText(QString::number(Od3->Value()));
+    decenter->setFocus();
+}
+
+void OdometerPage::Od3MouseDown()
+{
+    W7SpeedButton4Click();
+}
+
+void OdometerPage::AdvEdit1KeyPress(QChar Key)
+{
+    if (Key == QChar(13))
+        decenterExit();
+}
+
+// The commit of the decimal entry. Hiding the box takes the focus from it, and its range
+// check and exit then commit once more; that second pass sets the same values again and
+// so shows the odometers at rest at once.
+void OdometerPage::decenterExit()
+{
+    const qint64 typed = std::clamp(decenter->value(), decenter->minimum(), decenter->maximum());
+    Od3->SetValue(quint32(typed));
+    for (TOdometer *odometer : {Od2, Od1, Od4})
+        odometer->SetValue(Od3->Value());
+    WrapOdometers();
+    decenter->hide();
+}
+
+void OdometerPage::AdvGDIPPicture2MouseMove(int X)
+{
+    const int k = DigitUnderPointer(X);
+    ShowHighlight(Od4, SingleDigit(k));
+    ShowHighlight(Od1, HexDigitOnBinary(k));
+}
+
+void OdometerPage::Od2MouseMove(int X)
+{
+    const int k = DigitUnderPointer(X);
+    ShowHighlight(Od2, SingleDigit(k));
+    ShowHighlight(Od1, OctalDigitOnBinary(k, Od2->DigitCount(), Od1->DigitCount()));
+}
+
+void OdometerPage::Od4MouseLeave()
+{
+    ClearHighlights(Od4);
+}
+
+void OdometerPage::Od2MouseLeave()
+{
+    ClearHighlights(Od2);
+}
+
+// The start goes first: the redraw that the end causes then already sees it.
+void OdometerPage::ShowHighlight(TOdometer *odometer, DigitRange digits)
+{
+    odometer->SetHighlightStart(digits.start);
+    odometer->SetHighlightend(digits.end);
+}
+
+void OdometerPage::ClearHighlights(TOdometer *left)
+{
+    left->SetHighlightStart(0);
+    Od1->SetHighlightStart(0);
+    left->SetHighlightend(0);
+    Od1->SetHighlightend(0);
 }
