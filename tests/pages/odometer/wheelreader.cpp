@@ -1,0 +1,37 @@
+#include "wheelreader.h"
+
+#include "wheelpictures.h"
+
+using namespace WheelPictures;
+
+namespace {
+
+constexpr int cellCount = 17;
+const QString cellCharacters = QStringLiteral("0123456789ABCDEF ");
+
+} // namespace
+
+WheelRow ReadWheelRow(const QImage &picture, QPoint topLeft, int wheelCount)
+{
+    static const QImage plain = LoadDigitStrip();
+    static const QImage green = GreenGlyphs(plain);
+    WheelRow row;
+    for (int wheel = 0; wheel < wheelCount; ++wheel) {
+        const QImage cut = picture.copy(
+            QRect(topLeft + QPoint(wheel * CellWidth, 0), QSize(CellWidth, CellHeight)));
+        QChar digit = QLatin1Char('?');
+        bool lit = false;
+        for (int cell = 0; cell < cellCount && digit == QLatin1Char('?'); ++cell) {
+            for (const QImage *strip : {&plain, &green}) {
+                if (SamePixels(cut, WheelPicture(*strip, cell, cell, Travel::Stand, 0))) {
+                    digit = cellCharacters[cell];
+                    lit = strip == &green;
+                    break;
+                }
+            }
+        }
+        row.digits += digit;
+        row.lit.append(lit);
+    }
+    return row;
+}
