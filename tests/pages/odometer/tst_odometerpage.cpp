@@ -3,6 +3,7 @@
 #include "app/basesu.h"
 #include "odometer/odometer.h"
 #include "wheelreader.h"
+#include "windowpart.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -62,13 +63,7 @@ private slots:
     void enteringThePageStartsAgainAtOneByteAndZero();
 
 private:
-    template <typename T> T *child(const char *name)
-    {
-        T *found = window->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no component %s", name);
-        return found;
-    }
+    template <typename T> T *child(const char *name) { return WindowPart<T>(window, name); }
     TOdometer *od(int number) { return odometers[number - 1]; }
     QAbstractButton *button(const char *name) { return child<QAbstractButton>(name); }
     void press(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
