@@ -46,6 +46,7 @@ private slots:
     void cleanup();
     void everyShownControlHasANameAndARole();
     void topBarReadsItsTabsButtonsAndBox();
+    void odometersReadTheirRadixAndDigits();
     void boardCellsReadTheirPlaceAndDigit();
     void tableReadsItsCellsThroughTheTable();
 
@@ -111,6 +112,30 @@ void TestAccessibility::topBarReadsItsTabsButtonsAndBox()
     QAccessibleInterface *center = QAccessible::queryAccessibleInterface(child("center"));
     QCOMPARE(center->text(QAccessible::Name), QStringLiteral("Jump to value"));
     QCOMPARE(center->text(QAccessible::Value), QStringLiteral("0"));
+}
+
+void TestAccessibility::odometersReadTheirRadixAndDigits()
+{
+    QCOMPARE(Name(child("Od1")), QStringLiteral("Binary odometer"));
+    QCOMPARE(Name(child("Od4")), QStringLiteral("Hexadecimal odometer"));
+    QCOMPARE(Description(child("Od2")), QStringLiteral("000"));
+    for (int press = 0; press < 11; ++press)
+        child<QAbstractButton>("W7SpeedButton1")->click();
+    QCOMPARE(Description(child("Od1")), QStringLiteral("00001011"));
+    QCOMPARE(Description(child("Od2")), QStringLiteral("013"));
+    QCOMPARE(Description(child("Od3")), QStringLiteral("011"));
+    QCOMPARE(Description(child("Od4")), QStringLiteral("0B"));
+    QCOMPARE(Name(child("W7SpeedButton3")), QStringLiteral("^"));
+
+    // The decimal entry box reads its value.
+    child<QAbstractButton>("W7SpeedButton4")->click();
+    QAccessibleInterface *entry = QAccessible::queryAccessibleInterface(child("decenter"));
+    QCOMPARE(entry->text(QAccessible::Name), QStringLiteral("Decimal value"));
+    QCOMPARE(entry->text(QAccessible::Value), QStringLiteral("11"));
+
+    // In two bytes the binary odometer reads sixteen digits.
+    child<QRadioButton>("RadioButton2")->click();
+    QCOMPARE(Description(child("Od1")), QString(16, QLatin1Char('0')));
 }
 
 void TestAccessibility::boardCellsReadTheirPlaceAndDigit()

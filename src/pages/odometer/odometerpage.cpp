@@ -120,6 +120,7 @@ OdometerPage::OdometerPage(QWidget *parent) : QWidget(parent)
 
     decenter = new RangedNumberEdit(this);
     decenter->setObjectName(QStringLiteral("decenter"));
+    decenter->setAccessibleName(QStringLiteral("Decimal value"));
     decenter->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     decenter->SetCheckRange(true);
     decenter->SetDisplayFormat(QStringLiteral(",0;(,0)"));
