@@ -16,12 +16,26 @@ void FittingLabel::SetCaption(QChar character)
     if (!accessibleName().isEmpty())
         AnnounceAccessibleDescription(this, character == u' ' ? QStringLiteral("blank")
                                                               : QString(character));
-    if (!m_autoSize)
+    Fit();
+}
+
+// Measuring loads the font, which the start of the program can do without: a hidden
+// label is fitted when it comes into view.
+void FittingLabel::Fit()
+{
+    if (!m_autoSize || !isVisible() || text().size() != 1)
         return;
+    const QChar character = text().front();
     auto fitted = m_fittedSizes.constFind(character);
     if (fitted == m_fittedSizes.cend())
         fitted = m_fittedSizes.insert(character, sizeHint());
     resize(*fitted);
+}
+
+void FittingLabel::showEvent(QShowEvent *event)
+{
+    Fit();
+    QLabel::showEvent(event);
 }
 
 void FittingLabel::changeEvent(QEvent *event)

@@ -4,8 +4,8 @@
 #include <QLabel>
 
 // A label that fits its width and height to its caption, keeping its left and top edges,
-// unless auto-size is switched off. Each caption is measured once per font: a board
-// rewrites the same few characters over and over.
+// unless auto-size is switched off; a hidden label does so once it is shown. Each caption is
+// measured once per font: a board rewrites the same few characters over and over.
 class FittingLabel : public QLabel
 {
     Q_OBJECT
@@ -19,8 +19,11 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    void Fit();
+
     bool m_autoSize = true;
     QHash<QChar, QSize> m_fittedSizes;
 };

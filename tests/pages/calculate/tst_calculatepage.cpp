@@ -86,6 +86,7 @@ void TestCalculatePage::openingThePageStartsAHexProblem()
 void TestCalculatePage::theBoardIsLaidOutAsDesigned()
 {
     Tfbases window;
+    window.show();
     window.findChild<QTabBar *>(QStringLiteral("tabs"))->setCurrentIndex(1);
     auto *page = window.findChild<CalculatePage *>(QStringLiteral("pan2"));
     CalculateBoardReader board(*page);

@@ -16,13 +16,16 @@ class TestFittingLabel : public QObject
 
 private slots:
     void fitsItsCaptionKeepingLeftAndTop();
+    void aHiddenLabelFitsOnceShown();
 };
 
 void TestFittingLabel::fitsItsCaptionKeepingLeftAndTop()
 {
-    FittingLabel label;
+    QWidget board;
+    FittingLabel label(&board);
     label.setFont(Digits(48));
     label.move(200, 25);
+    board.show();
     label.SetCaption(u'8');
     QCOMPARE(label.text(), QStringLiteral("8"));
     QCOMPARE(label.size(), label.sizeHint());
@@ -40,12 +43,25 @@ void TestFittingLabel::fitsItsCaptionKeepingLeftAndTop()
     QCOMPARE(label.size(), label.sizeHint());
     QVERIFY(label.height() < digit.height());
 
-    FittingLabel fixed;
+    FittingLabel fixed(&board);
     fixed.setFont(Digits(48));
     fixed.SetAutoSize(false);
     fixed.resize(29, 67);
+    fixed.show();
     fixed.SetCaption(u' ');
     QCOMPARE(fixed.size(), QSize(29, 67));
+}
+
+void TestFittingLabel::aHiddenLabelFitsOnceShown()
+{
+    QWidget board;
+    FittingLabel label(&board);
+    label.setFont(Digits(48));
+    label.resize(3, 3);
+    label.SetCaption(u'8');
+    QCOMPARE(label.size(), QSize(3, 3));
+    board.show();
+    QCOMPARE(label.size(), label.sizeHint());
 }
 
 QTEST_MAIN(TestFittingLabel)
