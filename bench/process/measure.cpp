@@ -6,12 +6,17 @@
 // - resident memory when idle, against the bare window,
 // - CPU while idle on each page for 10 s, and while counting automatically on the
 //   two-byte layout for 10 s (share of one core, from /proc/PID/stat),
-// - and adds the rows of the Google Benchmark programs given with --benchmarks.
+// - and takes the odometer frame and the table repaint from the benchmark programs built
+//   beside it, each against its floor from the same run.
 #include "tabcaptions.h"
 #include "xsession.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QThread>
 
@@ -76,6 +81,32 @@ double CpuShareOver(qint64 pid, int seconds)
     return 100.0 * (CpuSeconds(pid) - before) / seconds;
 }
 
+// Medians of the named benchmarks of a Google Benchmark program, in microseconds.
+QHash<QString, double> BenchmarkMedians(const QString &program, const QString &filter)
+{
+    QProcess run;
+    run.start(program, {QStringLiteral("--benchmark_filter=") + filter,
+                        QStringLiteral("--benchmark_repetitions=9"),
+                        QStringLiteral("--benchmark_report_aggregates_only=true"),
+                        QStringLiteral("--benchmark_format=json")});
+    run.waitForFinished(300000);
+    QHash<QString, double> medians;
+    const QJsonArray results =
+        QJsonDocument::fromJson(run.readAllStandardOutput()).object().value("benchmarks").toArray();
+    for (const QJsonValue &value : results) {
+        const QJsonObject result = value.toObject();
+        if (result.value("aggregate_name").toString() != QLatin1String("median"))
+            continue;
+        const QString unit = result.value("time_unit").toString();
+        const double scale = unit == QLatin1String("ns")   ? 1e-3
+                             : unit == QLatin1String("ms") ? 1e3
+                                                           : 1.0;
+        medians.insert(result.value("run_name").toString(),
+                       result.value("real_time").toDouble() * scale);
+    }
+    return medians;
+}
+
 QString Ratio(double value, double floor)
 {
     return QString::asprintf("%.2f x", floor > 0 ? value / floor : 0);
@@ -91,6 +122,8 @@ public:
     void idleMemory();
     void idleCpuPerPage(int seconds);
     void countingCpu(int seconds);
+    void odometerFrame();
+    void tableRepaint();
     void print() const;
 
 private:
@@ -177,6 +210,31 @@ void Measurement::countingCpu(int seconds)
                   QStringLiteral("under 3 %")};
 }
 
+void Measurement::odometerFrame()
+{
+    const QHash<QString, double> medians =
+        BenchmarkMedians(ToolPath("../odometer/bench_odometer"),
+                         QStringLiteral("AnimationTickBench/16|BackImageCopyBench/16"));
+    const double floor = medians.value(QStringLiteral("BackImageCopyBench/16"));
+    const double measured = medians.value(QStringLiteral("AnimationTickBench/16/manual_time"));
+    m_rows << Row{QStringLiteral("one 16-wheel odometer frame"),
+                  QString::asprintf("%.2f us (plain copy of its picture's bytes)", floor),
+                  QString::asprintf("%.2f us = %s", measured, qPrintable(Ratio(measured, floor))),
+                  QStringLiteral("at most 10 x")};
+}
+
+void Measurement::tableRepaint()
+{
+    const QHash<QString, double> medians =
+        BenchmarkMedians(ToolPath("../table/bench_table"), QStringLiteral("BM_SetTableWidth/"));
+    const double oneByte = medians.value(QStringLiteral("BM_SetTableWidth/1"));
+    const double twoBytes = medians.value(QStringLiteral("BM_SetTableWidth/2"));
+    m_rows << Row{QStringLiteral("rebuild and repaint of a full Table view, two bytes"),
+                  QString::asprintf("%.0f us (one byte)", oneByte),
+                  QString::asprintf("%.0f us = %s", twoBytes, qPrintable(Ratio(twoBytes, oneByte))),
+                  QStringLiteral("at most 1.5 x")};
+}
+
 void Measurement::print() const
 {
     std::printf("| figure | floor | measured | goal |\n|---|---|---|---|\n");
@@ -204,6 +262,8 @@ int main(int argc, char *argv[])
     measurement.idleMemory();
     measurement.idleCpuPerPage(10);
     measurement.countingCpu(10);
+    measurement.odometerFrame();
+    measurement.tableRepaint();
     measurement.print();
     return 0;
 }
