@@ -1,126 +1,272 @@
-// The Calculate page as a user meets it in a real X session: open the tab, type a sum with
-// real key presses, click "+", and read the board off a screenshot and the cursor's moves
-// off the trace the program writes to its standard error.
-#include "tabcaptions.h"
-#include "xsession.h"
+// The Calculate page as a pupil uses it: open the tab, choose a radix, type two numbers
+// with real key presses, click "+" or "-". How the screen is read:
+// - the board's digits, the operation sign and the small blue marks are read as text by
+//   ScreenText, which matches each glyph against the digits drawn in the board's fonts;
+// - the strike marks, the red minus sign and the red bracket by the ink of their colour in
+//   their places;
+// - the lit radix button by the colour of its face;
+// - the cursor's path and blink from the trace channel on the program's standard error.
+#include "screentext.h"
+#include "story.h"
 
 #include <QRegularExpression>
 #include <QTest>
 
 namespace {
 
-// Panel pan2 stands at (1, 40) in the client area; the board's places are given in it.
-constexpr QPoint pageOrigin(1, 40);
+constexpr int cellWidth = 29;
+constexpr int cellHeight = 67;
+constexpr int rowTops[] = {0, 25, 81, 154};
 
-QRect OnPage(const QRect &place)
+int CellLeft(int column)
 {
-    return place.translated(pageOrigin);
+    return 305 - 35 * (column - 1);
 }
 
-// How many pixels of the area have ink of the kind.
-int CountInk(const QImage &shot, const QRect &area, bool (*isInk)(QColor))
+bool IsBlue(QRgb pixel)
+{
+    return qBlue(pixel) > 200 && qRed(pixel) < 90 && qGreen(pixel) < 90;
+}
+
+bool IsRed(QRgb pixel)
+{
+    return qRed(pixel) > 200 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
+}
+
+int CountInk(const QImage &shot, const QRect &area, bool (*isInk)(QRgb))
 {
     int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            count += isInk(shot.pixelColor(x, y)) ? 1 : 0;
-    }
+            count += isInk(shot.pixel(x, y)) ? 1 : 0;
     return count;
 }
 
-bool IsBlack(QColor pixel)
+// The board of a screenshot as text: one character per column from the leftmost shown to
+// the units column, a blank for an empty cell.
+class BoardOnScreen
 {
-    return pixel.red() < 60 && pixel.green() < 60 && pixel.blue() < 60;
+public:
+    explicit BoardOnScreen(const QImage &shot) : m_shot(shot) {}
+
+    QString row(int row) const
+    {
+        return readColumns(digits(), row == 3 ? 5 : 4, [row](int column) {
+            return QRect(CellLeft(column), rowTops[row], cellWidth + 5, cellHeight);
+        });
+    }
+
+    // The marks above columns 5 to 2.
+    QString topMarks() const
+    {
+        return readColumns(marks(), 5, [](int column) {
+            return column >= 2 ? QRect(CellLeft(column) + 2, 4, 22, 21) : QRect();
+        });
+    }
+
+    // The small borrow marks before the top digits of columns 3 to 1.
+    QString borrowMarks() const
+    {
+        return readColumns(marks(), 3,
+                           [](int column) { return QRect(CellLeft(column) - 12, 25, 12, 35); });
+    }
+
+    QString sign() const { return digits().read(m_shot, OnPage(QRect(135, 76, 29, 67))); }
+
+    bool struckThrough(int column) const
+    {
+        static constexpr int strikeLefts[] = {0, 0, 270, 235, 204};
+        return CountInk(m_shot, OnPage(QRect(strikeLefts[column], 60, 25, 30)), IsBlue) > 10;
+    }
+
+    bool markedNegative() const
+    {
+        return CountInk(m_shot, OnPage(QRect(130, 149, 29, 67)), IsRed) > 20 &&
+               CountInk(m_shot, OnPage(QRect(340, 44, 20, 100)), IsRed) > 20;
+    }
+
+private:
+    // One character per column from the first given down to the units column, a blank
+    // where there is no ink; a column without a place is left out.
+    QString readColumns(const ScreenText &reader, int firstColumn,
+                        const std::function<QRect(int)> &placeOfColumn) const
+    {
+        QString text;
+        for (int column = firstColumn; column >= 1; --column) {
+            const QRect place = placeOfColumn(column);
+            if (place.isNull())
+                continue;
+            const QString character = reader.read(m_shot, OnPage(place));
+            text += character.isEmpty() ? QStringLiteral(" ") : character;
+        }
+        return text;
+    }
+
+    static const ScreenText &digits()
+    {
+        static const ScreenText reader(ProgramFont("Comic Sans MS", 48, true),
+                                       QStringLiteral("0123456789ABCDEF+-"));
+        return reader;
+    }
+    static const ScreenText &marks()
+    {
+        static const ScreenText reader(ProgramFont("Comic Sans MS", 24, true),
+                                       QStringLiteral("0123456789ABCDEF"),
+                                       [](QRgb pixel) { return IsBlue(pixel); });
+        return reader;
+    }
+
+    QImage m_shot;
+};
+
+// A button of the green panel, by its place on the page.
+const QRect octalButton(23, 45, 90, 27);
+const QRect decimalButton(23, 78, 90, 27);
+const QRect hexButton(23, 111, 90, 27);
+const QRect minusButton(28, 161, 34, 27);
+const QRect plusButton(76, 161, 34, 27);
+
+bool IsLit(const QImage &shot, const QRect &button)
+{
+    const QColor face = shot.pixelColor(OnPage(button).bottomLeft() + QPoint(45, -3));
+    return face.red() > 220 && face.blue() < 170;
 }
 
-bool IsBlue(QColor pixel)
+bool IsCursorLine(const QString &line)
 {
-    return pixel.blue() > 200 && pixel.red() < 90 && pixel.green() < 90;
+    static const QRegularExpression cursorLine(QStringLiteral("[01]   \\d:\\d$"));
+    return cursorLine.match(line).hasMatch();
 }
 
 } // namespace
 
-class TestCalculateInARealSession : public QObject
+class CalculateStory : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase();
-    void typedSumIsWorkedOnTheBoardAndTraced();
+    void opensInHexadecimalWithTheCursorBlinking();
+    void sumCarriesIntoTheFifthColumn();
+    void subtractionExchangesTheOperandsAndBorrowsAcrossZeros();
 
 private:
-    XSession session;
-    qulonglong window = 0;
+    // Presses the keys, then waits until the trace shows the cursor's moves that follow.
+    void type(const QStringList &keys, int cursorMoves);
+    QStringList cursorMoves();
+    // Clicks "+" or "-" and waits until the result row reads the text.
+    bool clickUntilResultReads(const QRect &button, const QString &result, const QString &shotName,
+                               QImage &shot);
+
+    Story story{QStringLiteral("calculate")};
 };
 
-void TestCalculateInARealSession::initTestCase()
+void CalculateStory::initTestCase()
 {
-    QVERIFY2(session.failure().isEmpty(), qPrintable(session.failure()));
-    QVERIFY(session.startProgram(QStringLiteral(QUORVEL_PROGRAM),
-                                 {QStringLiteral("QT_LOGGING_RULES=quorvel.trace.debug=true")}));
-    window = session.waitForWindow(QStringLiteral("Numeric Formats"));
-    QVERIFY2(window != 0, "the window Numeric Formats did not appear");
+    const QString failure = story.start();
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
 }
 
-void TestCalculateInARealSession::typedSumIsWorkedOnTheBoardAndTraced()
+QStringList CalculateStory::cursorMoves()
 {
-    QList<QRect> tabs;
-    QVERIFY(WaitUntil(
-        [&] { return (tabs = FindTabCaptions(session.screenshot(window))).size() == 3; }, 5000));
-    session.click(window, tabs[1].center());
-    QTest::qWait(800); // long enough for the cursor to blink twice
-    for (const char *key : {"F", "F", "F", "F", "1", "Return"}) {
-        session.pressKey(window, QString::fromLatin1(key));
-        QTest::qWait(60);
-    }
-    session.click(window, OnPage(QRect(76, 161, 34, 27)).center());
-    QTest::qWait(400);
-    const QImage shot = session.screenshot(
-        window, ScreenshotFolder() + QStringLiteral("/calculate-ffff-plus-1.png"));
+    QStringList moves;
+    for (const QString &line : story.trace())
+        if (IsCursorLine(line))
+            moves << line.right(7);
+    return moves;
+}
 
-    // Result 10000 in black across columns 5 to 1, a blue carry "1" above columns 5 to 2,
-    // and the second number "1" in the units column only.
-    for (int column = 5; column >= 1; --column) {
-        const int left = 305 - 35 * (column - 1);
-        QVERIFY2(CountInk(shot, OnPage(QRect(left, 154, 29, 67)), IsBlack) > 40,
-                 qPrintable(QStringLiteral("no digit in result column %1").arg(column)));
-        if (column >= 2)
-            QVERIFY2(CountInk(shot, OnPage(QRect(left + 5, 4, 15, 35)), IsBlue) > 10,
-                     qPrintable(QStringLiteral("no carry above column %1").arg(column)));
-        const int secondRowInk = CountInk(shot, OnPage(QRect(left, 81, 29, 67)), IsBlack);
-        if (column == 1)
-            QVERIFY(secondRowInk > 40);
-        else if (column <= 4)
-            QCOMPARE(secondRowInk, 0);
-    }
-    // "Hex #" is lit, "Decimal #" is not.
-    const QColor hexFace =
-        shot.pixelColor(OnPage(QRect(23, 111, 90, 27)).bottomLeft() + QPoint(45, -3));
-    const QColor decimalFace =
-        shot.pixelColor(OnPage(QRect(23, 78, 90, 27)).bottomLeft() + QPoint(45, -3));
-    QVERIFY(hexFace.red() > 220 && hexFace.blue() < 170);
-    QVERIFY(decimalFace.blue() > 200);
+void CalculateStory::type(const QStringList &keys, int moves)
+{
+    const int expected = int(cursorMoves().size()) + moves;
+    for (const QString &key : keys)
+        story.pressKey(key);
+    QVERIFY2(story.waitForTrace(IsCursorLine, expected), qPrintable(story.trace().join(u'\n')));
+}
 
-    // The cursor's path: on at the leftmost cell of the first number, one cell right per
-    // digit, on to the second number after the fourth digit, off at Enter.
-    const QStringList trace = session.programErrorOutput().split(u'\n', Qt::SkipEmptyParts);
-    static const QRegularExpression cursorLine(QStringLiteral("([01])   (\\d):(\\d)$"));
-    static const QRegularExpression blinkLine(QStringLiteral("(\\d\\d)  ([01])$"));
-    QStringList cursorMoves;
-    QStringList firstBlinks;
-    for (const QString &line : trace) {
-        if (const auto move = cursorLine.match(line); move.hasMatch())
-            cursorMoves << move.captured(0);
-        else if (const auto blink = blinkLine.match(line);
-                 blink.hasMatch() && cursorMoves.size() == 1)
-            firstBlinks << blink.captured(0);
-    }
-    QCOMPARE(cursorMoves,
+bool CalculateStory::clickUntilResultReads(const QRect &button, const QString &result,
+                                           const QString &shotName, QImage &shot)
+{
+    story.click(OnPage(button.center()));
+    return story.waitForScreen(
+        shotName, [&](const QImage &s) { return BoardOnScreen(s).row(3) == result; }, shot);
+}
+
+void CalculateStory::opensInHexadecimalWithTheCursorBlinking()
+{
+    QVERIFY(story.openPage(Tab::Calculate));
+    QVERIFY(story.waitForTrace(IsCursorLine, 1));
+    // The cursor comes on in the leftmost cell of the first number and blinks every 330 ms,
+    // white first.
+    const auto isBlinkOfCell14 = [](const QString &line) {
+        return line.endsWith(QLatin1String("14  0")) || line.endsWith(QLatin1String("14  1"));
+    };
+    QVERIFY(story.waitForTrace(isBlinkOfCell14, 2));
+    QStringList blinks;
+    for (const QString &line : story.trace())
+        if (isBlinkOfCell14(line))
+            blinks << line.right(5);
+    QCOMPARE(blinks.mid(0, 2), QStringList({"14  0", "14  1"}));
+    QCOMPARE(cursorMoves(), QStringList({"1   4:1"}));
+
+    QImage shot;
+    QVERIFY(story.waitForScreen(
+        QStringLiteral("opened.png"), [](const QImage &s) { return IsLit(s, hexButton); }, shot));
+    QVERIFY(!IsLit(shot, decimalButton));
+    QVERIFY(!IsLit(shot, octalButton));
+    const BoardOnScreen board(shot);
+    QCOMPARE(board.row(1), QStringLiteral("    "));
+    QCOMPARE(board.row(2), QStringLiteral("    "));
+    QCOMPARE(board.row(3), QStringLiteral("     "));
+}
+
+void CalculateStory::sumCarriesIntoTheFifthColumn()
+{
+    // F, F, F, F fill the first row and move on to the second; 1 and Enter close it.
+    type({"F", "F", "F", "F", "1", "Return"}, 11);
+    QImage shot;
+    QVERIFY(clickUntilResultReads(plusButton, QStringLiteral("10000"),
+                                  QStringLiteral("ffff-plus-1.png"), shot));
+    const BoardOnScreen board(shot);
+    QCOMPARE(board.row(1), QStringLiteral("FFFF"));
+    QCOMPARE(board.row(2), QStringLiteral("   1"));
+    QCOMPARE(board.sign(), QStringLiteral("+"));
+    QCOMPARE(board.topMarks(), QStringLiteral("1111"));
+    QVERIFY(IsLit(shot, hexButton));
+    QVERIFY(!board.markedNegative());
+
+    // On at the leftmost cell of the first number, one cell right per digit, on to the
+    // second number after the fourth digit, off at Enter.
+    QCOMPARE(cursorMoves(),
              QStringList({"1   4:1", "0   4:1", "1   3:1", "0   3:1", "1   2:1", "0   2:1",
                           "1   1:1", "0   1:1", "1   4:2", "0   4:2", "1   3:2", "0   3:2"}));
-    QVERIFY2(firstBlinks.size() >= 2, qPrintable(trace.join(u'\n')));
-    QCOMPARE(firstBlinks.mid(0, 2), QStringList({"14  0", "14  1"}));
 }
 
-QTEST_GUILESS_MAIN(TestCalculateInARealSession)
-#include "tst_e2e_calculate.moc"
+void CalculateStory::subtractionExchangesTheOperandsAndBorrowsAcrossZeros()
+{
+    story.click(OnPage(decimalButton.center()));
+    QImage shot;
+    QVERIFY(story.waitForScreen(
+        QStringLiteral("decimal-chosen.png"),
+        [](const QImage &s) { return IsLit(s, decimalButton) && !IsLit(s, hexButton); }, shot));
+    QCOMPARE(BoardOnScreen(shot).row(3), QStringLiteral("     "));
+
+    // 1 - 1000: the first number is the smaller, so the two change places.
+    type({"1", "Return", "1", "0", "0", "0"}, 9);
+    QVERIFY(clickUntilResultReads(minusButton, QStringLiteral("  999"),
+                                  QStringLiteral("1-minus-1000.png"), shot));
+    const BoardOnScreen board(shot);
+    QCOMPARE(board.row(1), QStringLiteral("1000"));
+    QCOMPARE(board.row(2), QStringLiteral("0001"));
+    QCOMPARE(board.sign(), QStringLiteral("-"));
+    QVERIFY(board.markedNegative());
+    // The units borrow from the thousands across two zeros: each zero is struck and lends
+    // a 9, the 1 is struck and leaves 0, and the units get their small 1.
+    QCOMPARE(board.topMarks(), QStringLiteral(" 099"));
+    QCOMPARE(board.borrowMarks(), QStringLiteral("  1"));
+    for (int column = 2; column <= 4; ++column)
+        QVERIFY2(board.struckThrough(column), qPrintable(QString::number(column)));
+}
+
+QTEST_MAIN(CalculateStory)
+#include "tst_story_calculate.moc"

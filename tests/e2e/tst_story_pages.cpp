@@ -1,13 +1,30 @@
-// The main window as a user meets it: a real X server with a window manager, the built
-// program, xdotool for the pointer and the keys. Sizes are read from the window system
-// (client geometry plus the frame extents the window manager reports); the tabs are
-// found on a screenshot by the ink of their captions.
+// The window as a user meets it, going from page to page. How the screen is read: sizes
+// from the window system (the client geometry plus the frame extents the window manager
+// reports), the caption from the window's name property, the tabs by the ink of their
+// captions and the grey face of the selected one, the width buttons by the figures of their
+// captions as ScreenText reads them.
+#include "screentext.h"
+#include "story.h"
 #include "tabcaptions.h"
-#include "xsession.h"
 
 #include <QTest>
 
-class TestWindowInARealSession : public QObject
+namespace {
+
+constexpr QSize narrowWindow(442, 356);
+constexpr int tableWidth = 857;
+
+// The figures that begin the captions of the two width buttons of the top bar ("1 Byte"
+// and "2 bytes"), as they read on the screen; the letters of the small font touch.
+QString WidthButtonFigures(const QImage &shot)
+{
+    static const ScreenText reader(ProgramFont("Tahoma", 11, false), QStringLiteral("12"));
+    return reader.read(shot, QRect(393, 4, 8, 17)) + reader.read(shot, QRect(393, 20, 8, 17));
+}
+
+} // namespace
+
+class PagesStory : public QObject
 {
     Q_OBJECT
 
@@ -16,74 +33,94 @@ private slots:
     void captionIsExactlyTheWindowName();
     void startsAt442By356AndHoldsItAgainstResizing();
     void tablePageIsWideWithAFreeHeight();
-    void calculateAndOdometerComeBackAt442By356();
+    void calculatePageIsNarrowWithoutTheWidthButtons();
+    void odometerPageIsNarrowWithTheWidthButtons();
+    void tablePageComesBackWideAtTheHeightItFinds();
 
 private:
-    void clickTab(int index, const QString &shotName);
     QSize outerSizeSoon(QSize expected);
+    void openPage(Tab tab, const QString &shotName);
 
-    XSession session;
-    qulonglong window = 0;
+    Story story{QStringLiteral("pages")};
+    QImage shot;
 };
 
-void TestWindowInARealSession::initTestCase()
+void PagesStory::initTestCase()
 {
-    QVERIFY2(session.failure().isEmpty(), qPrintable(session.failure()));
-    QVERIFY(session.startProgram(QStringLiteral(QUORVEL_PROGRAM)));
-    window = session.waitForWindow(QStringLiteral("Numeric Formats"));
-    QVERIFY2(window != 0, "the window Numeric Formats did not appear");
+    const QString failure = story.start();
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
 }
 
-QSize TestWindowInARealSession::outerSizeSoon(QSize expected)
+QSize PagesStory::outerSizeSoon(QSize expected)
 {
     QSize size;
-    WaitUntil([&] { return (size = session.outerSize(window)) == expected; }, 5000);
+    WaitUntil([&] { return (size = story.outerSize()) == expected; }, 5000);
     return size;
 }
 
-void TestWindowInARealSession::clickTab(int index, const QString &shotName)
+void PagesStory::openPage(Tab tab, const QString &shotName)
 {
-    const QList<QRect> captions = FindTabCaptions(session.screenshot(window));
-    QCOMPARE(captions.size(), 3);
-    session.click(window, captions[index].center());
-    QTest::qWait(400);
-    session.screenshot(window, ScreenshotFolder() + QLatin1Char('/') + shotName);
+    QVERIFY(story.openPage(tab));
+    shot = story.shot(shotName);
 }
 
-void TestWindowInARealSession::captionIsExactlyTheWindowName()
+void PagesStory::captionIsExactlyTheWindowName()
 {
-    const QString name =
-        session.run(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window),
-                                              QStringLiteral("_NET_WM_NAME")});
+    const QString name = story.session().run(
+        QStringLiteral("xprop"),
+        {QStringLiteral("-id"), QString::number(story.window()), QStringLiteral("_NET_WM_NAME")});
     QCOMPARE(name.trimmed(), QStringLiteral("_NET_WM_NAME(UTF8_STRING) = \"Numeric Formats\""));
 }
 
-void TestWindowInARealSession::startsAt442By356AndHoldsItAgainstResizing()
+void PagesStory::startsAt442By356AndHoldsItAgainstResizing()
 {
-    QCOMPARE(outerSizeSoon({442, 356}), QSize(442, 356));
-    session.screenshot(window, ScreenshotFolder() + QStringLiteral("/window-odometer.png"));
-    session.resizeClient(window, {640, 520});
-    QCOMPARE(outerSizeSoon({442, 356}), QSize(442, 356));
-    session.resizeClient(window, {300, 200});
-    QCOMPARE(outerSizeSoon({442, 356}), QSize(442, 356));
+    QCOMPARE(outerSizeSoon(narrowWindow), narrowWindow);
+    shot = story.shot(QStringLiteral("odometer.png"));
+    QCOMPARE(SelectedTabOnScreen(shot, FindTabCaptions(shot)), int(Tab::Odometer));
+    QCOMPARE(WidthButtonFigures(shot), QStringLiteral("12"));
+    story.session().resizeClient(story.window(), {640, 520});
+    QCOMPARE(outerSizeSoon(narrowWindow), narrowWindow);
+    story.session().resizeClient(story.window(), {300, 200});
+    QCOMPARE(outerSizeSoon(narrowWindow), narrowWindow);
 }
 
-void TestWindowInARealSession::tablePageIsWideWithAFreeHeight()
+void PagesStory::tablePageIsWideWithAFreeHeight()
 {
-    clickTab(2, QStringLiteral("window-table.png"));
-    QCOMPARE(outerSizeSoon({857, 356}), QSize(857, 356));
-    const QRect before = session.clientGeometry(window);
-    session.resizeClient(window, {600, before.height() + 150});
-    QCOMPARE(outerSizeSoon({857, 356 + 150}), QSize(857, 356 + 150));
+    openPage(Tab::Table, QStringLiteral("table.png"));
+    QCOMPARE(outerSizeSoon({tableWidth, 356}), QSize(tableWidth, 356));
+    const QRect before = story.session().clientGeometry(story.window());
+    story.session().resizeClient(story.window(), {600, before.height() + 150});
+    QCOMPARE(outerSizeSoon({tableWidth, 356 + 150}), QSize(tableWidth, 356 + 150));
+    shot = story.shot(QStringLiteral("table-taller.png"));
+    QCOMPARE(WidthButtonFigures(shot), QStringLiteral("12"));
 }
 
-void TestWindowInARealSession::calculateAndOdometerComeBackAt442By356()
+void PagesStory::calculatePageIsNarrowWithoutTheWidthButtons()
 {
-    clickTab(1, QStringLiteral("window-calculate.png"));
-    QCOMPARE(outerSizeSoon({442, 356}), QSize(442, 356));
-    clickTab(0, QStringLiteral("window-odometer-again.png"));
-    QCOMPARE(outerSizeSoon({442, 356}), QSize(442, 356));
+    openPage(Tab::Calculate, QStringLiteral("calculate.png"));
+    QCOMPARE(outerSizeSoon(narrowWindow), narrowWindow);
+    QVERIFY(WaitUntil(
+        [&] { return WidthButtonFigures(story.shot(QStringLiteral("calculate.png"))).isEmpty(); },
+        5000));
 }
 
-QTEST_GUILESS_MAIN(TestWindowInARealSession)
-#include "tst_e2e_window.moc"
+void PagesStory::odometerPageIsNarrowWithTheWidthButtons()
+{
+    openPage(Tab::Odometer, QStringLiteral("odometer-again.png"));
+    QCOMPARE(outerSizeSoon(narrowWindow), narrowWindow);
+    QVERIFY(WaitUntil(
+        [&] {
+            return WidthButtonFigures(story.shot(QStringLiteral("odometer-again.png"))) ==
+                   QLatin1String("12");
+        },
+        5000));
+}
+
+void PagesStory::tablePageComesBackWideAtTheHeightItFinds()
+{
+    openPage(Tab::Table, QStringLiteral("table-again.png"));
+    QCOMPARE(outerSizeSoon({tableWidth, 356}), QSize(tableWidth, 356));
+}
+
+QTEST_MAIN(PagesStory)
+#include "tst_story_pages.moc"
