@@ -39,6 +39,7 @@ public:
     QString start();
 
     XSession &session() { return m_session; }
+    QString folder() const { return m_folder; }
     qulonglong window() const { return m_window; }
     QSize outerSize() { return m_session.outerSize(m_window); }
 
