@@ -66,30 +66,36 @@ bool RenderOdometerPage(Story &story, const QString &folder)
 }
 
 // Shoots the board as fast as the X server allows while the wheels roll, and makes a GIF
-// of the frames that differ, ending on a long look at the new value.
+// of the frames that differ, each shown for as long as it stood on the screen, between
+// long looks at the old and the new value.
 bool RenderRoll(Story &story, const QString &folder)
 {
     TypeValueIntoOdometers(story, QStringLiteral("7"));
     story.moveMouse(awayFromControls);
     StillScreen(story, QStringLiteral("roll-start.png"));
-    const QDir frames(story.folder());
-    QList<QImage> shots{story.shot(QStringLiteral("roll-0.png")).copy(OnPage(odometerBoard))};
+    QList<QImage> frames{story.shot(QStringLiteral("roll-0.png")).copy(OnPage(odometerBoard))};
+    QList<qint64> shownAtMs{0};
     story.click(OnPage(plusButton));
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < rollMs + 300) {
         const QImage board = story.session().screenshot(story.window()).copy(OnPage(odometerBoard));
-        if (board != shots.last())
-            shots << board;
+        if (board != frames.last()) {
+            frames << board;
+            shownAtMs << clock.elapsed();
+        }
     }
     QStringList arguments{QStringLiteral("-loop"), QStringLiteral("0")};
-    for (int index = 0; index < shots.size(); ++index) {
-        const QString path = frames.filePath(
-            QStringLiteral("roll-frame-%1.png").arg(index, 2, 10, QLatin1Char('0')));
-        if (!Save(shots[index], path))
+    for (int index = 0; index < frames.size(); ++index) {
+        const QString path =
+            QDir(story.folder())
+                .filePath(QStringLiteral("roll-frame-%1.png").arg(index, 2, 10, QLatin1Char('0')));
+        if (!Save(frames[index], path))
             return false;
-        const bool restingFrame = index == 0 || index == shots.size() - 1;
-        arguments << QStringLiteral("-delay") << QString::number(restingFrame ? 120 : 4) << path;
+        const bool resting = index == 0 || index == frames.size() - 1;
+        const qint64 centiseconds =
+            resting ? 120 : qMax<qint64>(2, (shownAtMs[index + 1] - shownAtMs[index]) / 10);
+        arguments << QStringLiteral("-delay") << QString::number(centiseconds) << path;
     }
     arguments << folder + QStringLiteral("/odometer-roll.gif");
     int exitCode = -1;
