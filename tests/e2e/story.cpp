@@ -20,9 +20,13 @@ QString Story::start()
     if (!m_session.startProgram(program,
                                 {QStringLiteral("QT_LOGGING_RULES=quorvel.trace.debug=true")}))
         return program + QStringLiteral(" did not start");
-    m_window = m_session.waitForWindow(QStringLiteral("Numeric Formats"));
+    // A loaded machine may take its time over a debug build's first window.
+    m_window = m_session.waitForWindow(QStringLiteral("Numeric Formats"), 30000);
     if (m_window == 0)
-        return QStringLiteral("the window Numeric Formats did not appear");
+        return QStringLiteral("the window Numeric Formats did not appear (program %1); its "
+                              "standard error:\n%2")
+            .arg(m_session.programId() != 0 ? QStringLiteral("running") : QStringLiteral("ended"),
+                 trace().join(QLatin1Char('\n')));
     QImage opening;
     if (!waitForScreen(
             QStringLiteral("opening.png"),
