@@ -37,3 +37,25 @@ QList<QRect> FindTabCaptions(const QImage &shot)
     }
     return captions;
 }
+
+int SelectedTabOnScreen(const QImage &shot, const QList<QRect> &captions)
+{
+    // The selected face is grey, the others white: average the paper between the letters.
+    for (int index = 0; index < captions.size(); ++index) {
+        qint64 sum = 0;
+        int count = 0;
+        const QRect &caption = captions[index];
+        for (int y = caption.top(); y <= caption.bottom(); ++y) {
+            for (int x = caption.left(); x <= caption.right(); ++x) {
+                const int grey = qGray(shot.pixel(x, y));
+                if (grey >= 150) {
+                    sum += grey;
+                    ++count;
+                }
+            }
+        }
+        if (count > 0 && sum / count < 230)
+            return index;
+    }
+    return -1;
+}

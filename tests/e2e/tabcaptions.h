@@ -8,3 +8,6 @@
 // caption ink along the tab strip, separated by the wider gaps between tabs. Returns one
 // rectangle per caption, left to right, in client coordinates.
 QList<QRect> FindTabCaptions(const QImage &shot);
+
+// The index of the tab drawn selected, by the grey face behind its caption, or -1.
+int SelectedTabOnScreen(const QImage &shot, const QList<QRect> &captions);

@@ -128,7 +128,13 @@ bool XSession::startProgram(const QString &program, const QStringList &environme
 
 QString XSession::programErrorOutput()
 {
-    return m_program ? QString::fromLocal8Bit(m_program->readAllStandardError()) : QString();
+    if (!m_program)
+        return {};
+    // Takes in what the program has written, also when no event loop runs meanwhile.
+    m_program->setReadChannel(QProcess::StandardError);
+    while (m_program->waitForReadyRead(0)) {
+    }
+    return QString::fromLocal8Bit(m_program->readAllStandardError());
 }
 
 QString XSession::run(const QString &program, const QStringList &arguments, int *exitCode)
@@ -217,6 +223,15 @@ void XSession::scrollWheel(qulonglong window, QPoint position, int notches)
     const int button = notches > 0 ? 5 : 4;
     for (int i = 0; i < qAbs(notches); ++i)
         run(QStringLiteral("xdotool"), {QStringLiteral("click"), QString::number(button)});
+}
+
+void XSession::drag(qulonglong window, QPoint from, QPoint to)
+{
+    moveMouse(window, from);
+    run(QStringLiteral("xdotool"), {QStringLiteral("mousedown"), QStringLiteral("1")});
+    moveMouse(window, (from + to) / 2);
+    moveMouse(window, to);
+    run(QStringLiteral("xdotool"), {QStringLiteral("mouseup"), QStringLiteral("1")});
 }
 
 void XSession::typeText(qulonglong window, const QString &text)

@@ -45,6 +45,8 @@ public:
     void moveMouse(qulonglong window, QPoint position);
     void click(qulonglong window, QPoint position, int button = 1);
     void scrollWheel(qulonglong window, QPoint position, int notches); // > 0: down
+    // Presses the left button at one place and lets it go at the other.
+    void drag(qulonglong window, QPoint from, QPoint to);
     void typeText(qulonglong window, const QString &text);
     void pressKey(qulonglong window, const QString &keysym);
     void resizeClient(qulonglong window, QSize size);

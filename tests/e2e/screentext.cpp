@@ -1,0 +1,141 @@
+#include "screentext.h"
+
+#include "app/fonts.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <limits>
+
+namespace {
+
+constexpr QRgb inkWhite = 0xFFFFFFFF;
+
+// Pixels of the two masks that differ when b is laid over a with its corner at (dx, dy).
+int Mismatches(const QImage &a, const QImage &b, int dx, int dy)
+{
+    const QRect canvas = QRect(QPoint(0, 0), a.size()).united(QRect(QPoint(dx, dy), b.size()));
+    int count = 0;
+    for (int y = canvas.top(); y <= canvas.bottom(); ++y) {
+        for (int x = canvas.left(); x <= canvas.right(); ++x) {
+            const bool inA = a.valid(x, y) && a.pixel(x, y) == inkWhite;
+            const bool inB = b.valid(x - dx, y - dy) && b.pixel(x - dx, y - dy) == inkWhite;
+            count += inA != inB ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+int InkCount(const QImage &mask)
+{
+    int count = 0;
+    for (int y = 0; y < mask.height(); ++y)
+        for (int x = 0; x < mask.width(); ++x)
+            count += mask.pixel(x, y) == inkWhite ? 1 : 0;
+    return count;
+}
+
+QRect InkBounds(const QImage &mask, int left, int right)
+{
+    QRect bounds;
+    for (int y = 0; y < mask.height(); ++y)
+        for (int x = left; x <= right; ++x)
+            if (mask.pixel(x, y) == inkWhite)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+QImage DrawnGlyph(const QFont &font, QChar character)
+{
+    const QFontMetrics metrics(font);
+    QImage picture(metrics.horizontalAdvance(character) + 8, metrics.height() + 8,
+                   QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(4, 4 + metrics.ascent(), QString(character));
+    return picture;
+}
+
+} // namespace
+
+QImage InkMask(const QImage &shot, const QRect &area, const ScreenText::InkTest &isInk)
+{
+    QImage mask(area.size(), QImage::Format_RGB32);
+    mask.fill(Qt::black);
+    for (int y = 0; y < area.height(); ++y)
+        for (int x = 0; x < area.width(); ++x)
+            if (shot.valid(area.left() + x, area.top() + y) &&
+                isInk(shot.pixel(area.left() + x, area.top() + y)))
+                mask.setPixel(x, y, inkWhite);
+    return mask;
+}
+
+QFont ProgramFont(const char *family, int pixelSize, bool bold)
+{
+    RegisterStandInFonts();
+    QFont font(QString::fromLatin1(family));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+ScreenText::ScreenText(const QFont &font, const QString &alphabet, InkTest isInk)
+    : m_isInk(std::move(isInk))
+{
+    for (QChar character : alphabet) {
+        const QImage picture = DrawnGlyph(font, character);
+        const QImage mask = InkMask(picture, picture.rect(), DarkInk);
+        const QRect bounds = InkBounds(mask, 0, mask.width() - 1);
+        if (!bounds.isEmpty())
+            m_glyphs.append({character, mask.copy(bounds)});
+    }
+}
+
+QString ScreenText::read(const QImage &shot, const QRect &area) const
+{
+    const QImage ink = InkMask(shot, area, m_isInk);
+    QString text;
+    for (const QRect &bounds : glyphBounds(ink))
+        text += closestCharacter(ink.copy(bounds));
+    return text;
+}
+
+QList<QRect> ScreenText::glyphBounds(const QImage &ink) const
+{
+    QList<QRect> glyphs;
+    int start = -1;
+    for (int x = 0; x <= ink.width(); ++x) {
+        const bool inked = x < ink.width() && !InkBounds(ink, x, x).isEmpty();
+        if (inked && start < 0)
+            start = x;
+        if (!inked && start >= 0) {
+            glyphs << InkBounds(ink, start, x - 1);
+            start = -1;
+        }
+    }
+    return glyphs;
+}
+
+QChar ScreenText::closestCharacter(const QImage &mask) const
+{
+    // Rasterising may differ by a pixel between the program's window and this picture, so
+    // each candidate is tried at the offsets around the glyph's corner.
+    QChar closest = QChar::ReplacementCharacter;
+    double bestScore = std::numeric_limits<double>::max();
+    const int ink = InkCount(mask);
+    for (const Glyph &glyph : m_glyphs) {
+        const int total = ink + InkCount(glyph.mask);
+        for (int dy = -1; dy <= 1; ++dy) {
+            for (int dx = -1; dx <= 1; ++dx) {
+                const double score = double(Mismatches(mask, glyph.mask, dx, dy)) / total;
+                if (score < bestScore) {
+                    bestScore = score;
+                    closest = glyph.character;
+                }
+            }
+        }
+    }
+    return closest;
+}

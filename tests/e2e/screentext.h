@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QList>
+#include <QRect>
+#include <QString>
+
+#include <functional>
+
+// Reads text off a screenshot without knowing what it should say: the ink in an area is cut
+// into glyphs at the ink-free columns between them, and each glyph is named after the
+// character of an alphabet whose picture, drawn here in the font the program uses, covers
+// it best. The fonts are the program's own stand-in faces.
+class ScreenText
+{
+public:
+    using InkTest = std::function<bool(QRgb)>;
+
+    ScreenText(const QFont &font, const QString &alphabet, InkTest isInk = DarkInk);
+
+    // The characters in the area, left to right; an empty text where the area has no ink.
+    QString read(const QImage &shot, const QRect &area) const;
+
+    // Black and the dark greys of its smoothed edges; no colour.
+    static bool DarkInk(QRgb pixel)
+    {
+        return qMax(qMax(qRed(pixel), qGreen(pixel)), qBlue(pixel)) < 128;
+    }
+
+private:
+    struct Glyph
+    {
+        QChar character;
+        QImage mask; // ink only, cut to its bounds; white is ink
+    };
+
+    QList<QRect> glyphBounds(const QImage &ink) const;
+    QChar closestCharacter(const QImage &mask) const;
+
+    QList<Glyph> m_glyphs;
+    InkTest m_isInk;
+};
+
+// The ink of the area as a mask, white where isInk holds.
+QImage InkMask(const QImage &shot, const QRect &area, const ScreenText::InkTest &isInk);
+
+// The font the program asks for, by its layout name, at a pixel height.
+QFont ProgramFont(const char *family, int pixelSize, bool bold);

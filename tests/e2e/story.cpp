@@ -1,0 +1,85 @@
+#include "story.h"
+
+#include "tabcaptions.h"
+
+#include <QDir>
+
+#include <algorithm>
+
+Story::Story(const QString &name) : m_folder(ScreenshotFolder() + QLatin1Char('/') + name)
+{
+    QDir(m_folder).removeRecursively();
+    QDir().mkpath(m_folder);
+}
+
+QString Story::start()
+{
+    if (!m_session.failure().isEmpty())
+        return m_session.failure();
+    const QString program = QStringLiteral(QUORVEL_INSTALLED_PROGRAM);
+    if (!m_session.startProgram(program,
+                                {QStringLiteral("QT_LOGGING_RULES=quorvel.trace.debug=true")}))
+        return program + QStringLiteral(" did not start");
+    // A loaded machine may take its time over a debug build's first window.
+    m_window = m_session.waitForWindow(QStringLiteral("Numeric Formats"), 30000);
+    if (m_window == 0)
+        return QStringLiteral("the window Numeric Formats did not appear (program %1); its "
+                              "standard error:\n%2")
+            .arg(m_session.programId() != 0 ? QStringLiteral("running") : QStringLiteral("ended"),
+                 trace().join(QLatin1Char('\n')));
+    QImage opening;
+    if (!waitForScreen(
+            QStringLiteral("opening.png"),
+            [this](const QImage &shot) {
+                return (m_tabCaptions = FindTabCaptions(shot)).size() == 3;
+            },
+            opening))
+        return QStringLiteral("the three tab captions did not show");
+    return {};
+}
+
+QImage Story::shot(const QString &name)
+{
+    return m_session.screenshot(m_window, m_folder + QLatin1Char('/') + name);
+}
+
+bool Story::waitForScreen(const QString &name, const std::function<bool(const QImage &)> &condition,
+                          QImage &shot, int timeoutMs)
+{
+    const bool met =
+        WaitUntil([&] { return condition(shot = m_session.screenshot(m_window)); }, timeoutMs);
+    shot.save(m_folder + QLatin1Char('/') + name);
+    return met;
+}
+
+bool Story::openPage(Tab tab)
+{
+    click(m_tabCaptions.at(int(tab)).center());
+    return WaitUntil(
+        [&] {
+            return SelectedTabOnScreen(m_session.screenshot(m_window), m_tabCaptions) == int(tab);
+        },
+        5000);
+}
+
+QStringList Story::trace()
+{
+    m_unfinishedLine += m_session.programErrorOutput();
+    const qsizetype end = m_unfinishedLine.lastIndexOf(QLatin1Char('\n'));
+    if (end >= 0) {
+        m_trace += m_unfinishedLine.left(end).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        m_unfinishedLine.remove(0, end + 1);
+    }
+    return m_trace;
+}
+
+bool Story::waitForTrace(const std::function<bool(const QString &)> &matches, int count,
+                         int timeoutMs)
+{
+    return WaitUntil(
+        [&] {
+            const QStringList lines = trace();
+            return std::count_if(lines.cbegin(), lines.cend(), matches) >= count;
+        },
+        timeoutMs);
+}

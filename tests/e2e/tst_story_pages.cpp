@@ -1,0 +1,126 @@
+// The window as a user meets it, going from page to page. How the screen is read: sizes
+// from the window system (the client geometry plus the frame extents the window manager
+// reports), the caption from the window's name property, the tabs by the ink of their
+// captions and the grey face of the selected one, the width buttons by the figures of their
+// captions as ScreenText reads them.
+#include "screentext.h"
+#include "story.h"
+#include "tabcaptions.h"
+
+#include <QTest>
+
+namespace {
+
+constexpr QSize narrowWindow(442, 356);
+constexpr int tableWidth = 857;
+
+// The figures that begin the captions of the two width buttons of the top bar ("1 Byte"
+// and "2 bytes"), as they read on the screen; the letters of the small font touch.
+QString WidthButtonFigures(const QImage &shot)
+{
+    static const ScreenText reader(ProgramFont("Tahoma", 11, false), QStringLiteral("12"));
+    return reader.read(shot, QRect(393, 4, 8, 17)) + reader.read(shot, QRect(393, 20, 8, 17));
+}
+
+} // namespace
+
+class PagesStory : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void captionIsExactlyTheWindowName();
+    void startsAt442By356AndHoldsItAgainstResizing();
+    void tablePageIsWideWithAFreeHeight();
+    void calculatePageIsNarrowWithoutTheWidthButtons();
+    void odometerPageIsNarrowWithTheWidthButtons();
+    void tablePageComesBackWideAtTheHeightItFinds();
+
+private:
+    QSize outerSizeSoon(QSize expected);
+    void openPage(Tab tab, const QString &shotName);
+
+    Story story{QStringLiteral("pages")};
+    QImage shot;
+};
+
+void PagesStory::initTestCase()
+{
+    const QString failure = story.start();
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+}
+
+QSize PagesStory::outerSizeSoon(QSize expected)
+{
+    QSize size;
+    WaitUntil([&] { return (size = story.outerSize()) == expected; }, 5000);
+    return size;
+}
+
+void PagesStory::openPage(Tab tab, const QString &shotName)
+{
+    QVERIFY(story.openPage(tab));
+    shot = story.shot(shotName);
+}
+
+void PagesStory::captionIsExactlyTheWindowName()
+{
+    const QString name = story.session().run(
+        QStringLiteral("xprop"),
+        {QStringLiteral("-id"), QString::number(story.window()), QStringLiteral("_NET_WM_NAME")});
+    QCOMPARE(name.trimmed(), QStringLiteral("_NET_WM_NAME(UTF8_STRING) = \"Numeric Formats\""));
+}
+
+void PagesStory::startsAt442By356AndHoldsItAgainstResizing()
+{
+    QCOMPARE(outerSizeSoon(narrowWindow), narrowWindow);
+    shot = story.shot(QStringLiteral("odometer.png"));
+    QCOMPARE(SelectedTabOnScreen(shot, FindTabCaptions(shot)), int(Tab::Odometer));
+    QCOMPARE(WidthButtonFigures(shot), QStringLiteral("12"));
+    story.session().resizeClient(story.window(), {640, 520});
+    QCOMPARE(outerSizeSoon(narrowWindow), narrowWindow);
+    story.session().resizeClient(story.window(), {300, 200});
+    QCOMPARE(outerSizeSoon(narrowWindow), narrowWindow);
+}
+
+void PagesStory::tablePageIsWideWithAFreeHeight()
+{
+    openPage(Tab::Table, QStringLiteral("table.png"));
+    QCOMPARE(outerSizeSoon({tableWidth, 356}), QSize(tableWidth, 356));
+    const QRect before = story.session().clientGeometry(story.window());
+    story.session().resizeClient(story.window(), {600, before.height() + 150});
+    QCOMPARE(outerSizeSoon({tableWidth, 356 + 150}), QSize(tableWidth, 356 + 150));
+    shot = story.shot(QStringLiteral("table-taller.png"));
+    QCOMPARE(WidthButtonFigures(shot), QStringLiteral("12"));
+}
+
+void PagesStory::calculatePageIsNarrowWithoutTheWidthButtons()
+{
+    openPage(Tab::Calculate, QStringLiteral("calculate.png"));
+    QCOMPARE(outerSizeSoon(narrowWindow), narrowWindow);
+    QVERIFY(WaitUntil(
+        [&] { return WidthButtonFigures(story.shot(QStringLiteral("calculate.png"))).isEmpty(); },
+        5000));
+}
+
+void PagesStory::odometerPageIsNarrowWithTheWidthButtons()
+{
+    openPage(Tab::Odometer, QStringLiteral("odometer-again.png"));
+    QCOMPARE(outerSizeSoon(narrowWindow), narrowWindow);
+    QVERIFY(WaitUntil(
+        [&] {
+            return WidthButtonFigures(story.shot(QStringLiteral("odometer-again.png"))) ==
+                   QLatin1String("12");
+        },
+        5000));
+}
+
+void PagesStory::tablePageComesBackWideAtTheHeightItFinds()
+{
+    openPage(Tab::Table, QStringLiteral("table-again.png"));
+    QCOMPARE(outerSizeSoon({tableWidth, 356}), QSize(tableWidth, 356));
+}
+
+QTEST_MAIN(PagesStory)
+#include "tst_story_pages.moc"

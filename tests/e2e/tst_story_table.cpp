@@ -1,0 +1,233 @@
+// The Table page as a user meets it: the width buttons, the jump-to box typed into, the
+// wheel turned over the grid and the scroll bar's thumb dragged to the top. How the screen
+// is read:
+// - the texts of the grid's cells and of the jump-to box by ScreenText, which matches each
+//   glyph against the characters drawn in the grid's and the box's font;
+// - the selected row by the selection fill at the left end of each row in view;
+// - the view's movement by comparing rows of two screenshots;
+// - the scroll bar's thumb as the part of the bar's middle column unlike its track.
+#include "screentext.h"
+#include "story.h"
+
+#include <QTest>
+
+namespace {
+
+constexpr int gridTop = 41; // below the top bar
+constexpr int rowHeight = 30;
+constexpr int columnWidths[] = {293, 118, 89, 112, 125, 91};
+const QRect centerBox(682, 13, 60, 21);
+const QPoint oneByteButton(384, 12);
+const QPoint twoBytesButton(384, 28);
+const QColor selectionFill(0xB7, 0xDB, 0xFF);
+
+QImage GridArea(const QImage &shot)
+{
+    return shot.copy(0, gridTop, shot.width(), shot.height() - gridTop);
+}
+
+// The texts of a row of the view (0 for the header, 1 for the first data row below it).
+QStringList RowInView(const QImage &shot, int row)
+{
+    static const ScreenText data(ProgramFont("Tahoma", 19, false),
+                                 QStringLiteral("0123456789ABCDEF-'\\"));
+    static const ScreenText header(ProgramFont("Tahoma", 19, true),
+                                   QStringLiteral("BinaryOctalHexUnsignedSignedChar"));
+    QStringList texts;
+    int left = 0;
+    for (int width : columnWidths) {
+        const QRect cell(left + 2, gridTop + rowHeight * row + 1, width - 4, rowHeight - 2);
+        texts << (row == 0 ? header : data).read(shot, cell);
+        left += width;
+    }
+    return texts;
+}
+
+QString CenterBox(const QImage &shot)
+{
+    static const ScreenText reader(ProgramFont("Tahoma", 11, false), QStringLiteral("0123456789-"));
+    return reader.read(shot, centerBox.adjusted(2, 2, -2, -2));
+}
+
+QStringList Texts(std::initializer_list<const char *> texts)
+{
+    QStringList list;
+    for (const char *text : texts)
+        list << QString::fromLatin1(text);
+    return list;
+}
+
+// The middle of the scroll bar's thumb: the run of the bar's middle column between its two
+// end buttons that is not the colour of the track.
+QPoint ScrollThumb(const QImage &shot)
+{
+    const int x = shot.width() - 8;
+    const int top = gridTop + 16;
+    const int bottom = shot.height() - 16;
+    QHash<QRgb, int> colours;
+    for (int y = top; y < bottom; ++y)
+        ++colours[shot.pixel(x, y)];
+    const QRgb track = std::max_element(colours.cbegin(), colours.cend(), [](int a, int b) {
+                           return a < b;
+                       }).key();
+    int first = -1;
+    int last = -1;
+    for (int y = top; y < bottom; ++y) {
+        if (shot.pixel(x, y) != track && shot.pixel(x, y - 1) == track && first < 0)
+            first = y;
+        if (shot.pixel(x, y) != track && shot.pixel(x, y + 1) == track && first >= 0)
+            last = y;
+    }
+    return {x, (first + last) / 2};
+}
+
+} // namespace
+
+class TableStory : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void opensOnTheOneByteTableAtZero();
+    void twoBytesAndBackToOneByte();
+    void typingAloneMovesNothing();
+    void enterJumpsWithTheValueFourthInView();
+    void wheelMovesTheSelectionThenTheView();
+    void thumbDraggedToTheTopShowsTheFirstRows();
+
+private:
+    // The row of the view filled with the selection colour, or 0 when none is.
+    int selectedRowInView(const QImage &image) const;
+    int wholeRowsInView() const;
+
+    Story story{QStringLiteral("table")};
+    QImage opening;
+};
+
+int TableStory::selectedRowInView(const QImage &image) const
+{
+    for (int row = 1; row <= wholeRowsInView(); ++row) {
+        const int y = gridTop + rowHeight * row + rowHeight / 2;
+        if (image.pixelColor(5, y) == selectionFill)
+            return row;
+    }
+    return 0;
+}
+
+int TableStory::wholeRowsInView() const
+{
+    return (opening.height() - gridTop - rowHeight) / rowHeight;
+}
+
+void TableStory::initTestCase()
+{
+    const QString failure = story.start();
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+}
+
+void TableStory::opensOnTheOneByteTableAtZero()
+{
+    QVERIFY(story.openPage(Tab::Table));
+    // The first paint of the wider window may lag behind its new size.
+    QVERIFY(story.waitForScreen(
+        QStringLiteral("opening.png"),
+        [&](const QImage &shot) {
+            opening = shot;
+            return shot.width() > 800 && selectedRowInView(shot) != 0;
+        },
+        opening));
+    QVERIFY(wholeRowsInView() >= 5);
+    QCOMPARE(selectedRowInView(opening), 4);
+    QCOMPARE(RowInView(opening, 0),
+             Texts({"Binary", "Octal", "Hex", "Unsigned", "Signed", "Char"}));
+    QCOMPARE(RowInView(opening, 3), Texts({"11111111", "377", "FF", "255", "-1", "'\\377'"}));
+    QCOMPARE(RowInView(opening, 4), Texts({"00000000", "0", "00", "0", "0", "'\\000'"}));
+    QCOMPARE(CenterBox(opening), QStringLiteral("0"));
+}
+
+void TableStory::twoBytesAndBackToOneByte()
+{
+    story.click(twoBytesButton);
+    QImage shot;
+    QVERIFY(story.waitForScreen(
+        QStringLiteral("two-bytes.png"),
+        [](const QImage &s) {
+            return RowInView(s, 4).value(0) == QLatin1String("0000000000000000");
+        },
+        shot));
+    QCOMPARE(selectedRowInView(shot), 4);
+    QCOMPARE(RowInView(shot, 0), Texts({"Binary", "Octal", "Hex", "Unsigned", "Signed", ""}));
+    QCOMPARE(RowInView(shot, 3), Texts({"1111111111111111", "177777", "FFFF", "65535", "-1", ""}));
+    QCOMPARE(RowInView(shot, 4), Texts({"0000000000000000", "0", "0000", "0", "0", ""}));
+    QCOMPARE(CenterBox(shot), QStringLiteral("0"));
+
+    story.click(oneByteButton);
+    QVERIFY(story.waitForScreen(
+        QStringLiteral("one-byte-again.png"),
+        [&](const QImage &s) { return GridArea(s) == GridArea(opening); }, shot));
+    QCOMPARE(CenterBox(shot), QStringLiteral("0"));
+}
+
+void TableStory::typingAloneMovesNothing()
+{
+    story.click(centerBox.center());
+    story.typeText(QStringLiteral("65"));
+    QImage typed;
+    QVERIFY(story.waitForScreen(
+        QStringLiteral("typed-65.png"),
+        [](const QImage &s) { return CenterBox(s) == QLatin1String("65"); }, typed));
+    QCOMPARE(GridArea(typed), GridArea(opening));
+}
+
+void TableStory::enterJumpsWithTheValueFourthInView()
+{
+    story.pressKey(QStringLiteral("Return"));
+    QImage jumped;
+    QVERIFY(story.waitForScreen(
+        QStringLiteral("after-enter.png"),
+        [](const QImage &s) { return RowInView(s, 4).value(4) == QLatin1String("65"); }, jumped));
+    QCOMPARE(selectedRowInView(jumped), 4);
+    QCOMPARE(RowInView(jumped, 4), Texts({"01000001", "101", "41", "65", "65", "'A'"}));
+    QCOMPARE(CenterBox(jumped), QStringLiteral("65"));
+}
+
+void TableStory::wheelMovesTheSelectionThenTheView()
+{
+    const QPoint overGrid(400, gridTop + rowHeight * 2);
+    const int lastRow = wholeRowsInView();
+    story.session().scrollWheel(story.window(), overGrid, lastRow - 4);
+    QImage inside;
+    QVERIFY(story.waitForScreen(
+        QStringLiteral("wheel-inside.png"),
+        [&](const QImage &s) { return selectedRowInView(s) == lastRow; }, inside));
+    QCOMPARE(CenterBox(inside), QStringLiteral("65"));
+
+    story.session().scrollWheel(story.window(), overGrid, 1);
+    QImage past;
+    QVERIFY(story.waitForScreen(
+        QStringLiteral("wheel-past-edge.png"),
+        [](const QImage &s) { return CenterBox(s) == QLatin1String("66"); }, past));
+    QCOMPARE(selectedRowInView(past), 4);
+    QCOMPARE(RowInView(past, 4).value(4), QStringLiteral("66"));
+    // The view moved by one row: what was the second row in view is now the first.
+    QCOMPARE(past.copy(0, gridTop + rowHeight, 280, rowHeight),
+             inside.copy(0, gridTop + rowHeight * 2, 280, rowHeight));
+}
+
+void TableStory::thumbDraggedToTheTopShowsTheFirstRows()
+{
+    const QImage before = story.shot(QStringLiteral("before-drag.png"));
+    const QPoint thumb = ScrollThumb(before);
+    story.session().drag(story.window(), thumb, {thumb.x(), 0});
+    QImage top;
+    QVERIFY(story.waitForScreen(
+        QStringLiteral("dragged-to-top.png"),
+        [](const QImage &s) { return CenterBox(s) == QLatin1String("-125"); }, top));
+    QCOMPARE(RowInView(top, 1), Texts({"10000000", "200", "80", "128", "-128", "'\\200'"}));
+    QCOMPARE(RowInView(top, 4), Texts({"10000011", "203", "83", "131", "-125", "'\\203'"}));
+    QCOMPARE(selectedRowInView(top), 4);
+}
+
+QTEST_MAIN(TableStory)
+#include "tst_story_table.moc"
