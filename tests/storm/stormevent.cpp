@@ -9,7 +9,7 @@ namespace {
 const QStringList kindNames = {"ClickButton",   "ClickTab",  "ClickOdometer", "HoverOdometer",
                                "LeaveOdometer", "PressKey",  "Paste",         "Focus",
                                "Wheel",         "ScrollBar", "Resize",        "TimerTick",
-                               "Wait",          "ClickGrid"};
+                               "Wait",          "ClickGrid", "ClickLogo"};
 
 struct Key
 {
@@ -60,16 +60,20 @@ QString StormEvent::describe() const
     return QStringLiteral("%1(%2, %3, \"%4\")").arg(kindNames[kind]).arg(a).arg(b).arg(escaped);
 }
 
-StormEvent StormEvent::random(std::mt19937 &generator)
+StormEvent StormEvent::random(std::mt19937 &generator, bool clickLogo)
 {
-    // Weights: key presses and clicks are what students do most.
-    static const std::discrete_distribution<int> kinds(
-        {14, 4, 4, 6, 3, 30, 4, 4, 3, 2, 2, 6, 1, 3});
+    // Weights: key presses and clicks are what students do most. The logo comes last, so
+    // that leaving it out keeps every other run's events as they were.
+    static constexpr std::array<double, 15> weights = {14, 4, 4, 6, 3, 30, 4, 4,
+                                                       3,  2, 2, 6, 1, 3,  1};
+    static const std::discrete_distribution<int> kinds(weights.begin(), weights.end() - 1);
+    static const std::discrete_distribution<int> kindsWithLogo(weights.begin(), weights.end());
     auto pick = [&](int low, int high) {
         return std::uniform_int_distribution<int>(low, high)(generator);
     };
     StormEvent event;
-    event.kind = static_cast<Kind>(std::discrete_distribution<int>(kinds)(generator));
+    event.kind = static_cast<Kind>(
+        std::discrete_distribution<int>(clickLogo ? kindsWithLogo : kinds)(generator));
     switch (event.kind) {
     case ClickButton:
         event.a = pick(0, 40);
@@ -123,6 +127,8 @@ StormEvent StormEvent::random(std::mt19937 &generator)
     case ClickGrid:
         event.a = pick(0, 400);
         event.b = pick(0, 3) == 0 ? int(Qt::ShiftModifier) : 0;
+        break;
+    case ClickLogo:
         break;
     }
     return event;

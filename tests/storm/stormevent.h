@@ -23,6 +23,7 @@ struct StormEvent
         TimerTick,     // a = index among the active timers
         Wait,          // a = milliseconds of the event loop running freely
         ClickGrid,     // a = y inside the grid's view, b = keyboard modifiers
+        ClickLogo,     // starts the browser link, so only runs that ask for it click it
     };
 
     Kind kind = ClickButton;
@@ -31,5 +32,5 @@ struct StormEvent
     QString text;
 
     QString describe() const;
-    static StormEvent random(std::mt19937 &generator);
+    static StormEvent random(std::mt19937 &generator, bool clickLogo);
 };

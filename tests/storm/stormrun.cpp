@@ -160,6 +160,11 @@ void StormRun::apply(const StormEvent &event)
                               QPoint(area->width() / 3, qMin(event.a, area->height() - 1)));
         break;
     }
+    case StormEvent::ClickLogo: {
+        QWidget *logo = child("Image1");
+        QTest::mouseClick(logo, Qt::LeftButton, {}, logo->rect().center());
+        break;
+    }
     }
     QCoreApplication::sendPostedEvents();
 }

@@ -1,7 +1,8 @@
 // The event storm: a seeded random stream of clicks, keys, pastes, hovers, focus changes,
 // scrolls, resizes and timer ticks against the whole window, with the pages' promises
 // checked after every event. QUORVEL_STORM_EVENTS and QUORVEL_STORM_SEED set a longer or
-// another run; a failure prints its seed and a shortened list of events that repeats it.
+// another run, and QUORVEL_STORM_LOGO=1 clicks the logo too (which starts the browser link);
+// a failure prints its seed and a shortened list of events that repeats it.
 #include "stormrun.h"
 
 #include <QTest>
@@ -61,11 +62,12 @@ void TestStorm::everyPromiseHoldsThroughTheStorm()
 {
     const int seed = Setting("QUORVEL_STORM_SEED", 20261208);
     const int count = Setting("QUORVEL_STORM_EVENTS", 20000);
+    const bool clickLogo = Setting("QUORVEL_STORM_LOGO", 0) != 0;
     std::mt19937 generator(seed);
     QList<StormEvent> events;
     StormRun run;
     for (int i = 0; i < count; ++i) {
-        events << StormEvent::random(generator);
+        events << StormEvent::random(generator, clickLogo);
         run.apply(events.last());
         const QString broken = run.brokenPromise();
         if (broken.isEmpty())
