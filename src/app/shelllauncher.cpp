@@ -2,26 +2,38 @@
 
 #include <QProcess>
 
-ShellLauncher::ShellLauncher(QObject *parent) : QObject(parent) {}
+#include <cerrno>
+#include <csignal>
+
+namespace {
+
+constexpr int pollInterval = 100; // milliseconds between looks at the handler
+
+} // namespace
+
+ShellLauncher::ShellLauncher(QObject *parent) : QObject(parent)
+{
+    m_poll.setInterval(pollInterval);
+    connect(&m_poll, &QTimer::timeout, this, &ShellLauncher::CheckHandler);
+}
 
 void ShellLauncher::Launch(const QString &address)
 {
-    if (m_process)
+    if (isRunning())
         return;
-    m_process = new QProcess(this);
-    m_process->setProgram(m_program);
-    m_process->setArguments({address});
-    m_process->setProcessChannelMode(QProcess::ForwardedChannels);
-    connect(m_process, &QProcess::finished, this, &ShellLauncher::finish);
-    connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            finish();
-    });
-    m_process->start();
+    // Waits only until the handler has started or failed, never for it to finish.
+    qint64 handler = 0;
+    if (!QProcess::startDetached(m_program, {address}, QString(), &handler) || handler <= 0)
+        return;
+    m_handler = handler;
+    m_poll.start();
 }
 
-void ShellLauncher::finish()
+void ShellLauncher::CheckHandler()
 {
-    m_process->deleteLater();
-    m_process = nullptr;
+    // A detached handler is not our child; it is gone once no process has its id.
+    if (::kill(static_cast<pid_t>(m_handler), 0) == 0 || errno != ESRCH)
+        return;
+    m_handler = 0;
+    m_poll.stop();
 }

@@ -2,12 +2,12 @@
 
 #include <QObject>
 #include <QString>
-
-class QProcess;
+#include <QTimer>
 
 // Opens a web address with the desktop's default handler (xdg-open, the address as its one
-// argument, no shell). It counts as running until the started handler ends; a launch asked
-// for meanwhile is dropped. A failed start is silent.
+// argument, no shell). The handler runs on its own: closing the program leaves it, and
+// the browser it starts, running. Until the handler ends the launcher counts as running
+// and drops any further launch. A failed start is silent.
 class ShellLauncher : public QObject
 {
     Q_OBJECT
@@ -17,11 +17,12 @@ public:
 
     void setProgram(const QString &program) { m_program = program; }
     void Launch(const QString &address);
-    bool isRunning() const { return m_process != nullptr; }
+    bool isRunning() const { return m_handler != 0; }
 
 private:
-    void finish();
+    void CheckHandler();
 
     QString m_program = QStringLiteral("xdg-open");
-    QProcess *m_process = nullptr;
+    qint64 m_handler = 0; // process id of the running handler
+    QTimer m_poll;
 };

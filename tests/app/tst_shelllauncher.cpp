@@ -1,7 +1,8 @@
 #include "app/shelllauncher.h"
 
 #include <QElapsedTimer>
-#include <QProcess>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestShellLauncher : public QObject
@@ -10,25 +11,64 @@ class TestShellLauncher : public QObject
 
 private slots:
     void launchReturnsAtOnceAndIgnoresClicksWhileRunning();
+    void handlerOutlivesTheLauncher();
     void failedStartIsSilentAndFreesTheLauncher();
+
+private:
+    // A stand-in opener that notes each address it is given, then stays a while.
+    QString MakeOpener(const QTemporaryDir &folder, const char *stay);
+    QStringList Noted(const QTemporaryDir &folder);
 };
+
+QString TestShellLauncher::MakeOpener(const QTemporaryDir &folder, const char *stay)
+{
+    const QString path = folder.filePath(QStringLiteral("opener"));
+    QFile opener(path);
+    opener.open(QIODevice::WriteOnly);
+    opener.write(QStringLiteral("#!/bin/sh\necho \"$#:$1\" >> '%1'\nsleep %2\necho done >> '%1'\n")
+                     .arg(folder.filePath(QStringLiteral("noted")), QLatin1String(stay))
+                     .toUtf8());
+    opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
+QStringList TestShellLauncher::Noted(const QTemporaryDir &folder)
+{
+    QFile noted(folder.filePath(QStringLiteral("noted")));
+    noted.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(noted.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
 
 void TestShellLauncher::launchReturnsAtOnceAndIgnoresClicksWhileRunning()
 {
+    QTemporaryDir folder;
     ShellLauncher launcher;
-    launcher.setProgram(QStringLiteral("sleep"));
+    launcher.setProgram(MakeOpener(folder, "1"));
     QElapsedTimer clock;
     clock.start();
-    launcher.Launch(QStringLiteral("1"));
+    launcher.Launch(QStringLiteral("https://example.org/a b"));
     QVERIFY(clock.elapsed() < 500);
     QVERIFY(launcher.isRunning());
-    launcher.Launch(QStringLiteral("1"));
-    QCOMPARE(launcher.findChildren<QProcess *>().size(), 1);
+    launcher.Launch(QStringLiteral("https://example.org/second"));
     QTRY_VERIFY_WITH_TIMEOUT(!launcher.isRunning(), 5000);
+    QCOMPARE(Noted(folder), (QStringList{"1:https://example.org/a b", "done"}));
+
     // Once the handler has ended, the next click launches again.
-    launcher.Launch(QStringLiteral("0"));
+    launcher.Launch(QStringLiteral("https://example.org/third"));
     QVERIFY(launcher.isRunning());
     QTRY_VERIFY_WITH_TIMEOUT(!launcher.isRunning(), 5000);
+    QCOMPARE(Noted(folder).size(), 4);
+}
+
+void TestShellLauncher::handlerOutlivesTheLauncher()
+{
+    QTemporaryDir folder;
+    {
+        ShellLauncher launcher;
+        launcher.setProgram(MakeOpener(folder, "0.5"));
+        launcher.Launch(QStringLiteral("https://example.org/"));
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(Noted(folder).size(), 2, 5000);
 }
 
 void TestShellLauncher::failedStartIsSilentAndFreesTheLauncher()
@@ -36,7 +76,7 @@ void TestShellLauncher::failedStartIsSilentAndFreesTheLauncher()
     ShellLauncher launcher;
     launcher.setProgram(QStringLiteral("/nonexistent/quorvel-no-such-opener"));
     launcher.Launch(QStringLiteral("https://example.org/"));
-    QTRY_VERIFY(!launcher.isRunning());
+    QVERIFY(!launcher.isRunning());
 }
 
 QTEST_GUILESS_MAIN(TestShellLauncher)
