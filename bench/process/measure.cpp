@@ -186,7 +186,7 @@ void Measurement::idleCpuPerPage(int seconds)
         const QList<QRect> captions = FindTabCaptions(m_session.screenshot(window));
         if (captions.size() == 3)
             m_session.click(window, captions[page].center());
-        QThread::sleep(1);
+        QThread::sleep(2); // the page settles: its first showing loads fonts and pictures
         m_rows << Row{QStringLiteral("CPU while idle on the %1 page for %2 s")
                           .arg(QLatin1String(pages[page]))
                           .arg(seconds),
