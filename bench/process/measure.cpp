@@ -122,8 +122,16 @@ public:
     void idleMemory();
     void idleCpuPerPage(int seconds);
     void countingCpu(int seconds);
-    void odometerFrame();
-    void tableRepaint();
+    struct BenchmarkFigure
+    {
+        QString figure;
+        const char *program; // beside this tool
+        QString floorName;
+        const char *floorWhat;
+        QString measuredName;
+        QString goal;
+    };
+    void benchmarkRow(const BenchmarkFigure &figure);
     void print() const;
 
 private:
@@ -210,29 +218,16 @@ void Measurement::countingCpu(int seconds)
                   QStringLiteral("under 3 %")};
 }
 
-void Measurement::odometerFrame()
+// A row from a benchmark program: the median of one benchmark against its floor's.
+void Measurement::benchmarkRow(const BenchmarkFigure &figure)
 {
-    const QHash<QString, double> medians =
-        BenchmarkMedians(ToolPath("../odometer/bench_odometer"),
-                         QStringLiteral("AnimationTickBench/16|BackImageCopyBench/16"));
-    const double floor = medians.value(QStringLiteral("BackImageCopyBench/16"));
-    const double measured = medians.value(QStringLiteral("AnimationTickBench/16/manual_time"));
-    m_rows << Row{QStringLiteral("one 16-wheel odometer frame"),
-                  QString::asprintf("%.2f us (plain copy of its picture's bytes)", floor),
+    const QHash<QString, double> medians = BenchmarkMedians(
+        ToolPath(figure.program), figure.floorName + QLatin1Char('|') + figure.measuredName);
+    const double floor = medians.value(figure.floorName);
+    const double measured = medians.value(figure.measuredName);
+    m_rows << Row{figure.figure, QString::asprintf("%.2f us (%s)", floor, figure.floorWhat),
                   QString::asprintf("%.2f us = %s", measured, qPrintable(Ratio(measured, floor))),
-                  QStringLiteral("at most 10 x")};
-}
-
-void Measurement::tableRepaint()
-{
-    const QHash<QString, double> medians =
-        BenchmarkMedians(ToolPath("../table/bench_table"), QStringLiteral("BM_SetTableWidth/"));
-    const double oneByte = medians.value(QStringLiteral("BM_SetTableWidth/1"));
-    const double twoBytes = medians.value(QStringLiteral("BM_SetTableWidth/2"));
-    m_rows << Row{QStringLiteral("rebuild and repaint of a full Table view, two bytes"),
-                  QString::asprintf("%.0f us (one byte)", oneByte),
-                  QString::asprintf("%.0f us = %s", twoBytes, qPrintable(Ratio(twoBytes, oneByte))),
-                  QStringLiteral("at most 1.5 x")};
+                  figure.goal};
 }
 
 void Measurement::print() const
@@ -262,8 +257,14 @@ int main(int argc, char *argv[])
     measurement.idleMemory();
     measurement.idleCpuPerPage(10);
     measurement.countingCpu(10);
-    measurement.odometerFrame();
-    measurement.tableRepaint();
+    measurement.benchmarkRow(
+        {QStringLiteral("one 16-wheel odometer frame"), "../odometer/bench_odometer",
+         QStringLiteral("BackImageCopyBench/16"), "plain copy of its picture's bytes",
+         QStringLiteral("AnimationTickBench/16/manual_time"), QStringLiteral("at most 10 x")});
+    measurement.benchmarkRow({QStringLiteral("rebuild and repaint of a full Table view, two bytes"),
+                              "../table/bench_table", QStringLiteral("BM_SetTableWidth/1"),
+                              "one byte", QStringLiteral("BM_SetTableWidth/2"),
+                              QStringLiteral("at most 1.5 x")});
     measurement.print();
     return 0;
 }
