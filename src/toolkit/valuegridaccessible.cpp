@@ -189,11 +189,11 @@ QAccessibleInterface *MakeGridTable(const QString &, QObject *object)
 
 void AnnounceGridChanges(ValueGrid *grid)
 {
-    static const bool installed = [] {
+    static bool factoryInstalled = false;
+    if (!factoryInstalled) {
         QAccessible::installFactory(MakeGridTable);
-        return true;
-    }();
-    Q_UNUSED(installed);
+        factoryInstalled = true;
+    }
 
     QObject::connect(grid, &ValueGrid::selectionChanged, grid, [grid] {
         QAccessibleEvent selected(grid, QAccessible::SelectionAdd);
