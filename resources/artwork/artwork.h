@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
+#include <QSize>
 
 // Each routine draws one picture of the program's artwork.
+QImage DrawBevelledSlab(QSize size, QColor face);
+// The green slab behind a page's push buttons, the same on every page.
+QImage DrawGreenButtonBacking(QSize size);
 QImage DrawLogo();
 QImage DrawTabFace(bool selected);
 QImage DrawAppIcon(int size);

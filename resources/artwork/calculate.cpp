@@ -3,7 +3,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRadialGradient>
 
 // Squared exercise paper under the board: pale blue lines, a stronger line every fifth,
 // and a soft pastel wash that fades towards the bottom.
@@ -31,38 +30,9 @@ QImage DrawCalculateBackground()
     return paper;
 }
 
-// The green backing of the page's five buttons: a rounded slab with a bevelled edge, lit
-// from the upper left.
 QImage DrawCalculateButtonPanel()
 {
-    QImage panel(121, 182, QImage::Format_ARGB32_Premultiplied);
-    panel.fill(Qt::transparent);
-    QPainter painter(&panel);
-    painter.setRenderHint(QPainter::Antialiasing);
-
-    const QRectF outer = QRectF(panel.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    QLinearGradient body(0, 0, 0, panel.height());
-    body.setColorAt(0, QColor(150, 214, 140));
-    body.setColorAt(1, QColor(76, 160, 80));
-    painter.setPen(QPen(QColor(46, 108, 52), 1));
-    painter.setBrush(body);
-    painter.drawRoundedRect(outer, 9, 9);
-
-    const QRectF bevel = outer.adjusted(3, 3, -3, -3);
-    QLinearGradient edge(bevel.topLeft(), bevel.bottomRight());
-    edge.setColorAt(0, QColor(230, 255, 224, 220));
-    edge.setColorAt(1, QColor(30, 80, 34, 160));
-    painter.setPen(QPen(QBrush(edge), 2));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(bevel, 7, 7);
-
-    QRadialGradient sheen(30, 20, 90);
-    sheen.setColorAt(0, QColor(255, 255, 255, 70));
-    sheen.setColorAt(1, QColor(255, 255, 255, 0));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(sheen);
-    painter.drawRoundedRect(bevel.adjusted(2, 2, -2, -2), 6, 6);
-    return panel;
+    return DrawGreenButtonBacking(QSize(121, 182));
 }
 
 // The red closing bracket that marks the operands as exchanged, on white.
