@@ -55,7 +55,7 @@ void AnimationTickBench(benchmark::State &state)
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());
         frame = (frame + 1) % FramesPerRoll;
     }
-    state.SetBytesProcessed(state.iterations() * od.Picture().sizeInBytes());
+    state.SetBytesProcessed(state.iterations() * od.picture().sizeInBytes());
 }
 
 // The floor: one copy of as many bytes as the picture of that many wheels holds.

@@ -17,7 +17,7 @@
 
 namespace {
 
-double Milliseconds()
+double milliseconds()
 {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
@@ -55,7 +55,7 @@ int main(int argc, char *argv[])
     xcb_change_window_attributes(connection, root, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(connection);
 
-    const double start = Milliseconds();
+    const double start = milliseconds();
     const pid_t child = fork();
     if (child == 0) {
         execvp(argv[1], argv + 1);
@@ -80,7 +80,7 @@ int main(int argc, char *argv[])
                               XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
             xcb_flush(connection);
         } else if (type == damage->first_event + XCB_DAMAGE_NOTIFY) {
-            firstPaint = Milliseconds() - start;
+            firstPaint = milliseconds() - start;
         }
     }
     kill(child, SIGTERM);

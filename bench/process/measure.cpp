@@ -34,24 +34,24 @@ struct Row
     QString goal;
 };
 
-QString ToolPath(const char *name)
+QString toolPath(const char *name)
 {
     return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(name);
 }
 
-double Median(QList<double> values)
+double median(QList<double> values)
 {
     std::sort(values.begin(), values.end());
     return values.isEmpty() ? 0 : values[values.size() / 2];
 }
 
-double FirstPaintMilliseconds(XSession &session, const QString &program)
+double firstPaintMilliseconds(XSession &session, const QString &program)
 {
-    return session.run(ToolPath("quorvel_firstpaint"), {program}).trimmed().toDouble();
+    return session.run(toolPath("quorvel_firstpaint"), {program}).trimmed().toDouble();
 }
 
 // Fields 14 and 15 of /proc/PID/stat: user and system time in clock ticks.
-double CpuSeconds(qint64 pid)
+double cpuSeconds(qint64 pid)
 {
     QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
     if (!stat.open(QIODevice::ReadOnly))
@@ -62,7 +62,7 @@ double CpuSeconds(qint64 pid)
     return ticks / double(sysconf(_SC_CLK_TCK));
 }
 
-double ResidentMebibytes(qint64 pid)
+double residentMebibytes(qint64 pid)
 {
     QFile status(QStringLiteral("/proc/%1/status").arg(pid));
     if (!status.open(QIODevice::ReadOnly))
@@ -74,15 +74,15 @@ double ResidentMebibytes(qint64 pid)
     return 0;
 }
 
-double CpuShareOver(qint64 pid, int seconds)
+double cpuShareOver(qint64 pid, int seconds)
 {
-    const double before = CpuSeconds(pid);
+    const double before = cpuSeconds(pid);
     QThread::sleep(seconds);
-    return 100.0 * (CpuSeconds(pid) - before) / seconds;
+    return 100.0 * (cpuSeconds(pid) - before) / seconds;
 }
 
 // Medians of the named benchmarks of a Google Benchmark program, in microseconds.
-QHash<QString, double> BenchmarkMedians(const QString &program, const QString &filter)
+QHash<QString, double> benchmarkMedians(const QString &program, const QString &filter)
 {
     QProcess run;
     run.start(program, {QStringLiteral("--benchmark_filter=") + filter,
@@ -107,7 +107,7 @@ QHash<QString, double> BenchmarkMedians(const QString &program, const QString &f
     return medians;
 }
 
-QString Ratio(double value, double floor)
+QString ratio(double value, double floor)
 {
     return QString::asprintf("%.2f x", floor > 0 ? value / floor : 0);
 }
@@ -153,14 +153,14 @@ void Measurement::startUp(int starts)
     QList<double> program;
     QList<double> bare;
     for (int i = 0; i < starts; ++i) {
-        bare << FirstPaintMilliseconds(m_session, ToolPath("quorvel_barewindow"));
-        program << FirstPaintMilliseconds(m_session, m_program);
+        bare << firstPaintMilliseconds(m_session, toolPath("quorvel_barewindow"));
+        program << firstPaintMilliseconds(m_session, m_program);
     }
-    const double floor = Median(bare);
-    const double measured = Median(program);
+    const double floor = median(bare);
+    const double measured = median(program);
     m_rows << Row{QStringLiteral("start to first painted window"),
                   QString::asprintf("%.1f ms (bare Qt window)", floor),
-                  QString::asprintf("%.1f ms = %s", measured, qPrintable(Ratio(measured, floor))),
+                  QString::asprintf("%.1f ms = %s", measured, qPrintable(ratio(measured, floor))),
                   QStringLiteral("at most 1.15 x")};
 }
 
@@ -177,11 +177,11 @@ void Measurement::idleMemory()
 {
     qulonglong window = 0;
     const double floor =
-        ResidentMebibytes(startAndWait(m_session, ToolPath("quorvel_barewindow"), &window));
-    const double measured = ResidentMebibytes(startAndWait(m_session, m_program, &window));
+        residentMebibytes(startAndWait(m_session, toolPath("quorvel_barewindow"), &window));
+    const double measured = residentMebibytes(startAndWait(m_session, m_program, &window));
     m_rows << Row{QStringLiteral("resident memory when idle"),
                   QString::asprintf("%.1f MiB (bare Qt window)", floor),
-                  QString::asprintf("%.1f MiB = %s", measured, qPrintable(Ratio(measured, floor))),
+                  QString::asprintf("%.1f MiB = %s", measured, qPrintable(ratio(measured, floor))),
                   QStringLiteral("at most 1.2 x")};
 }
 
@@ -191,7 +191,7 @@ void Measurement::idleCpuPerPage(int seconds)
     const qint64 pid = startAndWait(m_session, m_program, &window);
     const char *pages[] = {"Odometer", "Calculate", "Table"};
     for (int page : {0, 1, 2}) {
-        const QList<QRect> captions = FindTabCaptions(m_session.screenshot(window));
+        const QList<QRect> captions = findTabCaptions(m_session.screenshot(window));
         if (captions.size() == 3)
             m_session.click(window, captions[page].center());
         QThread::sleep(2); // the page settles: its first showing loads fonts and pictures
@@ -199,7 +199,7 @@ void Measurement::idleCpuPerPage(int seconds)
                           .arg(QLatin1String(pages[page]))
                           .arg(seconds),
                       QStringLiteral("—"),
-                      QString::asprintf("%.2f %% of one core", CpuShareOver(pid, seconds)),
+                      QString::asprintf("%.2f %% of one core", cpuShareOver(pid, seconds)),
                       QStringLiteral("under 0.5 %")};
     }
 }
@@ -214,19 +214,19 @@ void Measurement::countingCpu(int seconds)
     QThread::sleep(1);
     m_rows << Row{QStringLiteral("CPU while counting automatically on the two-byte layout"),
                   QStringLiteral("—"),
-                  QString::asprintf("%.2f %% of one core", CpuShareOver(pid, seconds)),
+                  QString::asprintf("%.2f %% of one core", cpuShareOver(pid, seconds)),
                   QStringLiteral("under 3 %")};
 }
 
 // A row from a benchmark program: the median of one benchmark against its floor's.
 void Measurement::benchmarkRow(const BenchmarkFigure &figure)
 {
-    const QHash<QString, double> medians = BenchmarkMedians(
-        ToolPath(figure.program), figure.floorName + QLatin1Char('|') + figure.measuredName);
+    const QHash<QString, double> medians = benchmarkMedians(
+        toolPath(figure.program), figure.floorName + QLatin1Char('|') + figure.measuredName);
     const double floor = medians.value(figure.floorName);
     const double measured = medians.value(figure.measuredName);
     m_rows << Row{figure.figure, QString::asprintf("%.2f us (%s)", floor, figure.floorWhat),
-                  QString::asprintf("%.2f us = %s", measured, qPrintable(Ratio(measured, floor))),
+                  QString::asprintf("%.2f us = %s", measured, qPrintable(ratio(measured, floor))),
                   figure.goal};
 }
 

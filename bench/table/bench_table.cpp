@@ -16,20 +16,20 @@ namespace {
 struct TableOnScreen
 {
     QWidget window;
-    bool suppressCenterChange = false;
     WholeNumberEdit *center = new WholeNumberEdit(&window);
-    TablePage *page = new TablePage(center, suppressCenterChange, &window);
+    TablePage *page = new TablePage(center, &window);
 
     TableOnScreen()
     {
         window.resize(851, 311);
         page->setGeometry(0, 0, 851, 311);
+        page->SetSuppressCenterChange(false);
         window.show();
         QApplication::processEvents();
     }
 };
 
-long ResidentKiB()
+long residentKiB()
 {
     QFile statm(QStringLiteral("/proc/self/statm"));
     if (!statm.open(QIODevice::ReadOnly))
@@ -46,10 +46,10 @@ void BM_ResidentMemoryTwoBytesOverOneByte(benchmark::State &state)
     long oneByte = 0;
     long twoBytes = 0;
     for (auto _ : state) {
-        oneByte = ResidentKiB();
+        oneByte = residentKiB();
         table.page->SetTableWidth(2, 0);
         QApplication::processEvents();
-        twoBytes = ResidentKiB();
+        twoBytes = residentKiB();
     }
     state.counters["one_byte_KiB"] = double(oneByte);
     state.counters["two_bytes_KiB"] = double(twoBytes);

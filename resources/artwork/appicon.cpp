@@ -1,12 +1,15 @@
 #include "artwork.h"
 
+#include "odometer/digitcell.h"
+#include "toolkit/look.h"
+
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
 
 // The program's icon at any size: three counter wheels on the top bar's blue, the last
 // digit lit green as on a highlighted odometer. It follows the scalable icon's drawing.
-QImage DrawAppIcon(int size)
+QImage drawAppIcon(int size)
 {
     QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
     icon.fill(Qt::transparent);
@@ -15,8 +18,8 @@ QImage DrawAppIcon(int size)
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.scale(size / 256.0, size / 256.0);
 
-    painter.setPen(QPen(QColor(30, 57, 91), 8));
-    painter.setBrush(QColor(206, 241, 255));
+    painter.setPen(QPen(QColor(palette::buttonCaption), 8));
+    painter.setBrush(QColor(palette::topBar));
     painter.drawRoundedRect(QRectF(8, 8, 240, 240), 36, 36);
 
     QLinearGradient wheel(0, 64, 0, 192);
@@ -33,7 +36,7 @@ QImage DrawAppIcon(int size)
         painter.setPen(QPen(QColor(90, 90, 90), 3));
         painter.setBrush(wheel);
         painter.drawRoundedRect(cell, 8, 8);
-        painter.setPen(i == 2 ? QColor(0, 255, 0) : QColor(Qt::white));
+        painter.setPen(i == 2 ? QColor(highlightGreen) : QColor(Qt::white));
         painter.drawText(cell, Qt::AlignCenter, QString::fromLatin1(shown[i]));
     }
     return icon;

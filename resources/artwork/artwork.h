@@ -5,17 +5,17 @@
 #include <QSize>
 
 // Each routine draws one picture of the program's artwork.
-QImage DrawBevelledSlab(QSize size, QColor face);
+QImage drawBevelledSlab(QSize size, QColor face);
 // The green slab behind a page's push buttons, the same on every page.
-QImage DrawGreenButtonBacking(QSize size);
-QImage DrawLogo();
-QImage DrawTabFace(bool selected);
-QImage DrawAppIcon(int size);
-QImage DrawDigitStrip();
-QImage DrawCalculateBackground();
-QImage DrawCalculateButtonPanel();
-QImage DrawNegativeBracket();
-QImage DrawOdometerBackground();
-QImage DrawButtonBacking();
+QImage drawGreenButtonBacking(QSize size);
+QImage drawLogo();
+QImage drawTabFace(bool selected);
+QImage drawAppIcon(int size);
+QImage drawDigitStrip();
+QImage drawCalculateBackground();
+QImage drawCalculateButtonPanel();
+QImage drawNegativeBracket();
+QImage drawOdometerBackground();
+QImage drawButtonBacking();
 // The board behind the odometers: 234 wide for one byte, 312 for two.
-QImage DrawOdometerBoard(int width);
+QImage drawOdometerBoard(int width);

@@ -5,7 +5,7 @@
 
 // A rounded slab whose rim catches the light at the top left and falls into shade at the
 // bottom right, filled with a soft vertical shading of its colour.
-QImage DrawBevelledSlab(QSize size, QColor face)
+QImage drawBevelledSlab(QSize size, QColor face)
 {
     QImage slab(size, QImage::Format_ARGB32_Premultiplied);
     slab.fill(Qt::transparent);
@@ -33,7 +33,7 @@ QImage DrawBevelledSlab(QSize size, QColor face)
     return slab;
 }
 
-QImage DrawGreenButtonBacking(QSize size)
+QImage drawGreenButtonBacking(QSize size)
 {
-    return DrawBevelledSlab(size, QColor(120, 196, 120));
+    return drawBevelledSlab(size, QColor(120, 196, 120));
 }

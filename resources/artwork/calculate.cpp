@@ -1,12 +1,14 @@
 #include "artwork.h"
 
+#include "toolkit/look.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
 // Squared exercise paper under the board: pale blue lines, a stronger line every fifth,
 // and a soft pastel wash that fades towards the bottom.
-QImage DrawCalculateBackground()
+QImage drawCalculateBackground()
 {
     QImage paper(433, 298, QImage::Format_RGB32);
     paper.fill(Qt::white);
@@ -30,19 +32,19 @@ QImage DrawCalculateBackground()
     return paper;
 }
 
-QImage DrawCalculateButtonPanel()
+QImage drawCalculateButtonPanel()
 {
-    return DrawGreenButtonBacking(QSize(121, 182));
+    return drawGreenButtonBacking(QSize(121, 182));
 }
 
 // The red closing bracket that marks the operands as exchanged, on white.
-QImage DrawNegativeBracket()
+QImage drawNegativeBracket()
 {
     QImage bracket(20, 100, QImage::Format_RGB32);
     bracket.fill(Qt::white);
     QPainter painter(&bracket);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(255, 0, 0), 3, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(QColor(palette::negativeMark), 3, Qt::SolidLine, Qt::RoundCap));
     QPainterPath arc;
     arc.moveTo(5, 4);
     arc.cubicTo(19, 28, 19, 72, 5, 96);

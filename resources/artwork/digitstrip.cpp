@@ -1,5 +1,7 @@
 #include "artwork.h"
 
+#include "odometer/digitcell.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
@@ -15,7 +17,7 @@ constexpr int FrameLine = 70;
 // threshold; glyphs keep a margin of two pixels from every edge of the cell.
 constexpr int GlyphMargin = 2;
 
-void DrawGlyph(QPainter &painter, int cell, QChar character)
+void drawGlyph(QPainter &painter, int cell, QChar character)
 {
     QFont font(QStringLiteral("DejaVu Sans Mono"));
     font.setPixelSize(16);
@@ -31,7 +33,7 @@ void DrawGlyph(QPainter &painter, int cell, QChar character)
     painter.fillPath(glyph.translated(shift), Qt::white);
 }
 
-void DrawFrame(QPainter &painter, int cell)
+void drawFrame(QPainter &painter, int cell)
 {
     painter.setPen(QColor(FrameLine, FrameLine, FrameLine));
     painter.drawRect(0, cell * CellHeight, CellWidth - 1, CellHeight - 1);
@@ -42,7 +44,7 @@ void DrawFrame(QPainter &painter, int cell)
 // The wheels of the odometer: white glyphs on near-black cells with a dim frame line, as an
 // 8-bit image with a grey palette. A palette entry of the highlight green is kept spare so
 // that the file stays a palette image rather than being stored as plain grey.
-QImage DrawDigitStrip()
+QImage drawDigitStrip()
 {
     QImage colour(CellWidth, CellHeight * CellCount, QImage::Format_RGB32);
     colour.fill(QColor(Background, Background, Background));
@@ -51,14 +53,14 @@ QImage DrawDigitStrip()
     for (int cell = 0; cell < CellCount; ++cell) {
         painter.setRenderHint(QPainter::Antialiasing, true);
         if (cell < alphabet.size())
-            DrawGlyph(painter, cell, alphabet.at(cell));
+            drawGlyph(painter, cell, alphabet.at(cell));
         painter.setRenderHint(QPainter::Antialiasing, false);
-        DrawFrame(painter, cell);
+        drawFrame(painter, cell);
     }
     painter.end();
 
     // Entry 0 is the spare; the background is far brighter than black, so no pixel needs it.
-    QList<QRgb> palette{qRgb(0, 255, 0)};
+    QList<QRgb> palette{highlightGreen};
     for (int level = 1; level < 256; ++level)
         palette.append(qRgb(level, level, level));
     QImage strip(colour.size(), QImage::Format_Indexed8);

@@ -1,13 +1,15 @@
 #include "artwork.h"
 
+#include "toolkit/look.h"
+
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
 
-QImage DrawLogo()
+QImage drawLogo()
 {
     QImage logo(100, 36, QImage::Format_RGB32);
-    logo.fill(QColor(206, 241, 255));
+    logo.fill(QColor(palette::topBar));
     QPainter painter(&logo);
     painter.setRenderHint(QPainter::Antialiasing);
 
@@ -31,7 +33,7 @@ QImage DrawLogo()
     name.setPixelSize(17);
     name.setBold(true);
     painter.setFont(name);
-    painter.setPen(QColor(30, 57, 91));
+    painter.setPen(QColor(palette::buttonCaption));
     painter.drawText(QRectF(25, 2, 75, 22), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Quorvel"));
     QFont motto(QStringLiteral("DejaVu Sans"));

@@ -9,7 +9,7 @@
 
 namespace {
 
-bool Save(const QDir &folder, const char *name, const QImage &image, const char *format,
+bool save(const QDir &folder, const char *name, const QImage &image, const char *format,
           int quality = -1)
 {
     const QString path = folder.filePath(QString::fromLatin1(name));
@@ -29,20 +29,20 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    bool ok = Save(folder, "pictures/logo.jpg", DrawLogo(), "JPEG", 92);
-    ok = Save(folder, "pictures/tab-face.png", DrawTabFace(false), "PNG") && ok;
-    ok = Save(folder, "pictures/tab-face-selected.png", DrawTabFace(true), "PNG") && ok;
+    bool ok = save(folder, "pictures/logo.jpg", drawLogo(), "JPEG", 92);
+    ok = save(folder, "pictures/tab-face.png", drawTabFace(false), "PNG") && ok;
+    ok = save(folder, "pictures/tab-face-selected.png", drawTabFace(true), "PNG") && ok;
     for (int size : {48, 64, 128, 256}) {
         const QString name = QStringLiteral("../packaging/icons/%1.png").arg(size);
-        ok = Save(folder, qPrintable(name), DrawAppIcon(size), "PNG") && ok;
+        ok = save(folder, qPrintable(name), drawAppIcon(size), "PNG") && ok;
     }
-    ok = Save(folder, "DIGITS.png", DrawDigitStrip(), "PNG") && ok;
-    ok = Save(folder, "pictures/calculate-background.png", DrawCalculateBackground(), "PNG") && ok;
-    ok = Save(folder, "pictures/calculate-buttons.png", DrawCalculateButtonPanel(), "PNG") && ok;
-    ok = Save(folder, "pictures/minus2.png", DrawNegativeBracket(), "PNG") && ok;
-    ok = Save(folder, "pictures/odometer-background.png", DrawOdometerBackground(), "PNG") && ok;
-    ok = Save(folder, "pictures/button-backing.png", DrawButtonBacking(), "PNG") && ok;
-    ok = Save(folder, "pictures/Blue Rectangle.png", DrawOdometerBoard(234), "PNG") && ok;
-    ok = Save(folder, "pictures/Blue Rectangle long.png", DrawOdometerBoard(312), "PNG") && ok;
+    ok = save(folder, "DIGITS.png", drawDigitStrip(), "PNG") && ok;
+    ok = save(folder, "pictures/calculate-background.png", drawCalculateBackground(), "PNG") && ok;
+    ok = save(folder, "pictures/calculate-buttons.png", drawCalculateButtonPanel(), "PNG") && ok;
+    ok = save(folder, "pictures/minus2.png", drawNegativeBracket(), "PNG") && ok;
+    ok = save(folder, "pictures/odometer-background.png", drawOdometerBackground(), "PNG") && ok;
+    ok = save(folder, "pictures/button-backing.png", drawButtonBacking(), "PNG") && ok;
+    ok = save(folder, "pictures/Blue Rectangle.png", drawOdometerBoard(234), "PNG") && ok;
+    ok = save(folder, "pictures/Blue Rectangle long.png", drawOdometerBoard(312), "PNG") && ok;
     return ok ? 0 : 1;
 }

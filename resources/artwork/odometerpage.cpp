@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-QImage DrawOdometerBackground()
+QImage drawOdometerBackground()
 {
     QImage background(433, 298, QImage::Format_RGB32);
     background.fill(Qt::white);
@@ -39,12 +39,12 @@ QImage DrawOdometerBackground()
     return background;
 }
 
-QImage DrawButtonBacking()
+QImage drawButtonBacking()
 {
-    return DrawGreenButtonBacking(QSize(81, 182));
+    return drawGreenButtonBacking(QSize(81, 182));
 }
 
-QImage DrawOdometerBoard(int width)
+QImage drawOdometerBoard(int width)
 {
-    return DrawBevelledSlab(QSize(width, 180), QColor(178, 218, 246));
+    return drawBevelledSlab(QSize(width, 180), QColor(178, 218, 246));
 }

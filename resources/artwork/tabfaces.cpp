@@ -6,7 +6,7 @@
 
 // A tab face is a shading over the tab's own fill: a rounded top edge, a soft light from
 // above and a thin border. Transparent corners let the strip's colour show.
-QImage DrawTabFace(bool selected)
+QImage drawTabFace(bool selected)
 {
     QImage face(58, 33, QImage::Format_ARGB32_Premultiplied);
     face.fill(Qt::transparent);

@@ -8,7 +8,7 @@
 namespace {
 
 // Without a display the toolkit would abort; say what to do instead.
-bool DisplayAvailable()
+bool displayAvailable()
 {
     const auto set = [](const char *name) {
         const char *value = std::getenv(name);
@@ -21,7 +21,7 @@ bool DisplayAvailable()
 
 int main(int, char *argv[])
 {
-    if (!DisplayAvailable()) {
+    if (!displayAvailable()) {
         std::fputs("quorvel: no display is available; to run it off screen use: xvfb-run quorvel\n",
                    stderr);
         return 2;

@@ -1,6 +1,6 @@
 #include "app/basesu.h"
 
-#include "app/fonts.h"
+#include "toolkit/look.h"
 #include "app/shelllauncher.h"
 #include "pages/calculate/calculatepage.h"
 #include "pages/odometer/odometerpage.h"
@@ -20,19 +20,10 @@ constexpr int topBarHeight = 41;
 constexpr int narrowOuterWidth = 442;
 constexpr int narrowOuterHeight = 356;
 constexpr int tableOuterWidth = 857;
-const QColor topBarColor(206, 241, 255);
-const QColor activeBorderColor(180, 180, 180);
 
 enum Page { OdometerTab = 0, CalculateTab = 1, TableTab = 2 };
 
-QFont PixelFont(const char *family, int pixelSize)
-{
-    QFont font(QString::fromLatin1(family));
-    font.setPixelSize(pixelSize);
-    return font;
-}
-
-QRadioButton *MakeRadioButton(QWidget *parent, const char *name, const QString &caption,
+QRadioButton *makeRadioButton(QWidget *parent, const char *name, const QString &caption,
                               const QRect &place)
 {
     auto *button = new QRadioButton(caption, parent);
@@ -45,18 +36,17 @@ QRadioButton *MakeRadioButton(QWidget *parent, const char *name, const QString &
 
 Tfbases::Tfbases(QWidget *parent) : QWidget(parent)
 {
-    RegisterStandInFonts();
     setObjectName(QStringLiteral("fbases"));
     setWindowTitle(QStringLiteral("Numeric Formats"));
     setAutoFillBackground(true);
     QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::Window, QColor(palette::page));
     setPalette(white);
-    setFont(PixelFont("Tahoma", 11));
+    setFont(roleFont(FontRole::WindowText));
     resize(narrowOuterWidth, narrowOuterHeight);
 
-    BuildTopBar();
-    BuildPages();
+    buildTopBar();
+    buildPages();
 
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
@@ -72,13 +62,13 @@ Tfbases::Tfbases(QWidget *parent) : QWidget(parent)
     FormCreate();
 }
 
-void Tfbases::BuildTopBar()
+void Tfbases::buildTopBar()
 {
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setAutoFillBackground(true);
     QPalette bar = Panel1->palette();
-    bar.setColor(QPalette::Window, topBarColor);
+    bar.setColor(QPalette::Window, QColor(palette::topBar));
     Panel1->setPalette(bar);
     Panel1->setGeometry(0, 0, width(), topBarHeight);
 
@@ -93,11 +83,11 @@ void Tfbases::BuildTopBar()
     FaceTabBar::Look look;
     look.normalFace = QImage(QStringLiteral(":/pictures/tab-face.png"));
     look.selectedFace = QImage(QStringLiteral(":/pictures/tab-face-selected.png"));
-    look.stripColor = topBarColor;
-    look.normalColor = Qt::white;
-    look.selectedColor = activeBorderColor;
-    look.selectedFont = PixelFont("Tahoma", 11);
-    look.normalFont = PixelFont("MS Sans Serif", 11);
+    look.stripColor = QColor(palette::topBar);
+    look.normalColor = QColor(palette::unselectedTab);
+    look.selectedColor = QColor(palette::selectedTab);
+    look.selectedFont = roleFont(FontRole::SelectedTabCaption);
+    look.normalFont = roleFont(FontRole::TabCaption);
     look.tabHeight = 30;
     look.tabMargins = QMargins(4, 4, 15, 0);
     tabs = new FaceTabBar(look, Panel1);
@@ -109,11 +99,11 @@ void Tfbases::BuildTopBar()
     connect(tabs, &QTabBar::currentChanged, this, &Tfbases::tabsChanged);
 
     RadioButton1 =
-        MakeRadioButton(Panel1, "RadioButton1", QStringLiteral("1 Byte"), QRect(377, 4, 57, 17));
+        makeRadioButton(Panel1, "RadioButton1", QStringLiteral("1 Byte"), QRect(377, 4, 57, 17));
     RadioButton2 =
-        MakeRadioButton(Panel1, "RadioButton2", QStringLiteral("2 bytes"), QRect(377, 20, 65, 17));
+        makeRadioButton(Panel1, "RadioButton2", QStringLiteral("2 bytes"), QRect(377, 20, 65, 17));
     RadioButton3 =
-        MakeRadioButton(Panel1, "RadioButton3", QStringLiteral("4 bytes"), QRect(456, 4, 65, 17));
+        makeRadioButton(Panel1, "RadioButton3", QStringLiteral("4 bytes"), QRect(456, 4, 65, 17));
     RadioButton3->hide();
     RadioButton1->setChecked(true);
     for (QRadioButton *button : {RadioButton1, RadioButton2, RadioButton3}) {
@@ -129,11 +119,11 @@ void Tfbases::BuildTopBar()
     center->setAccessibleName(QStringLiteral("Jump to value"));
 }
 
-void Tfbases::BuildPages()
+void Tfbases::buildPages()
 {
     pan1 = new OdometerPage(this);
     pan2 = new CalculatePage(this);
-    pan3 = new TablePage(center, SuppressCenterChange, this);
+    pan3 = new TablePage(center, this);
     Panel1->raise();
 }
 
@@ -153,35 +143,35 @@ void Tfbases::tabsChanged(int NewTab)
         panel->move(panel->x(), 40);
     for (QWidget *panel : panels)
         panel->move(1, panel->y());
-    if (tableFillsClient)
-        PlaceTableFillingClient();
+    if (m_tableFillsClient)
+        placeTableFillingClient();
 
     switch (NewTab) {
     case OdometerTab:
         RadioButton1->setChecked(true);
         pan1->show();
-        SetOuterWidth(narrowOuterWidth);
-        SetOuterHeight(narrowOuterHeight);
+        setOuterWidth(narrowOuterWidth);
+        setOuterHeight(narrowOuterHeight);
         RadioButton1->show();
         RadioButton2->show();
         pan1->SetOdometerWidth(1);
         break;
     case CalculateTab:
         pan2->show();
-        SetOuterWidth(narrowOuterWidth);
+        setOuterWidth(narrowOuterWidth);
         RadioButton1->hide();
         RadioButton2->hide();
-        SetOuterHeight(narrowOuterHeight);
+        setOuterHeight(narrowOuterHeight);
         pan2->W7SpeedButton9Click();
         break;
     case TableTab:
         RadioButton1->setChecked(true);
-        tableFillsClient = true;
-        PlaceTableFillingClient();
-        SuppressCenterChange = false;
+        m_tableFillsClient = true;
+        placeTableFillingClient();
+        pan3->SetSuppressCenterChange(false);
         pan3->SetTableWidth(1, 0);
         pan3->show();
-        SetOuterWidth(tableOuterWidth);
+        setOuterWidth(tableOuterWidth);
         RadioButton1->show();
         RadioButton2->show();
         break;
@@ -193,10 +183,10 @@ void Tfbases::tabsChanged(int NewTab)
 void Tfbases::FormResize()
 {
     if (tabs->currentIndex() == TableTab) {
-        SetOuterWidth(tableOuterWidth);
+        setOuterWidth(tableOuterWidth);
     } else {
-        SetOuterHeight(narrowOuterHeight);
-        SetOuterWidth(narrowOuterWidth);
+        setOuterHeight(narrowOuterHeight);
+        setOuterWidth(narrowOuterWidth);
     }
 }
 
@@ -217,12 +207,12 @@ void Tfbases::RadioButton1Click()
 void Tfbases::Timer2Timer()
 {
     Timer2->stop();
-    pan1->HideHintLabels();
+    pan1->hideHintLabels();
 }
 
 void Tfbases::Image1Click()
 {
-    launcher->Launch(QString::fromLatin1(MakerWebAddress));
+    launcher->launch(QString::fromLatin1(MakerWebAddress));
 }
 
 void Tfbases::FormKeyPress(QChar Key)
@@ -251,8 +241,8 @@ void Tfbases::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     Panel1->resize(width(), topBarHeight);
-    if (tableFillsClient)
-        PlaceTableFillingClient();
+    if (m_tableFillsClient)
+        placeTableFillingClient();
     FormResize();
 }
 
@@ -263,7 +253,7 @@ void Tfbases::moveEvent(QMoveEvent *event)
     FormResize();
 }
 
-void Tfbases::SetOuterWidth(int width)
+void Tfbases::setOuterWidth(int width)
 {
     const int frameWidth = frameGeometry().width() - geometry().width();
     const int clientWidth = width - frameWidth;
@@ -271,7 +261,7 @@ void Tfbases::SetOuterWidth(int width)
         resize(clientWidth, height());
 }
 
-void Tfbases::SetOuterHeight(int height)
+void Tfbases::setOuterHeight(int height)
 {
     const int frameHeight = frameGeometry().height() - geometry().height();
     const int clientHeight = height - frameHeight;
@@ -279,7 +269,7 @@ void Tfbases::SetOuterHeight(int height)
         resize(width(), clientHeight);
 }
 
-void Tfbases::PlaceTableFillingClient()
+void Tfbases::placeTableFillingClient()
 {
     pan3->setGeometry(0, topBarHeight, width(), height() - topBarHeight);
 }

@@ -27,13 +27,13 @@ public:
     void FormCreate();
     void tabsChanged(int NewTab);
     void FormResize();
+    // The click of every width radio button ("1 Byte", "2 bytes", "4 bytes").
     void RadioButton1Click();
+    // The end of the hint time: hides the Odometer page's two hint labels.
     void Timer2Timer();
+    // A click on the logo: opens the maker's web page.
     void Image1Click();
     void FormKeyPress(QChar Key);
-
-    // While set, the jump-to box does not drive the table. Set before anything else.
-    bool SuppressCenterChange = true;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -41,12 +41,12 @@ protected:
     void moveEvent(QMoveEvent *event) override;
 
 private:
-    void BuildTopBar();
-    void BuildPages();
+    void buildTopBar();
+    void buildPages();
     // Outer sizes include the window frame wherever the window system reports one.
-    void SetOuterWidth(int width);
-    void SetOuterHeight(int height);
-    void PlaceTableFillingClient();
+    void setOuterWidth(int width);
+    void setOuterHeight(int height);
+    void placeTableFillingClient();
 
     QWidget *Panel1;
     PictureBox *Image1;
@@ -60,5 +60,5 @@ private:
     TablePage *pan3;
     QTimer *Timer2;
     ShellLauncher *launcher;
-    bool tableFillsClient = false;
+    bool m_tableFillsClient = false;
 };

@@ -14,10 +14,10 @@ constexpr int pollInterval = 100; // milliseconds between looks at the handler
 ShellLauncher::ShellLauncher(QObject *parent) : QObject(parent)
 {
     m_poll.setInterval(pollInterval);
-    connect(&m_poll, &QTimer::timeout, this, &ShellLauncher::CheckHandler);
+    connect(&m_poll, &QTimer::timeout, this, &ShellLauncher::checkHandler);
 }
 
-void ShellLauncher::Launch(const QString &address)
+void ShellLauncher::launch(const QString &address)
 {
     if (isRunning())
         return;
@@ -29,7 +29,7 @@ void ShellLauncher::Launch(const QString &address)
     m_poll.start();
 }
 
-void ShellLauncher::CheckHandler()
+void ShellLauncher::checkHandler()
 {
     // A detached handler is not our child; it is gone once no process has its id.
     if (::kill(static_cast<pid_t>(m_handler), 0) == 0 || errno != ESRCH)

@@ -16,11 +16,11 @@ public:
     explicit ShellLauncher(QObject *parent = nullptr);
 
     void setProgram(const QString &program) { m_program = program; }
-    void Launch(const QString &address);
+    void launch(const QString &address);
     bool isRunning() const { return m_handler != 0; }
 
 private:
-    void CheckHandler();
+    void checkHandler();
 
     QString m_program = QStringLiteral("xdg-open");
     qint64 m_handler = 0; // process id of the running handler

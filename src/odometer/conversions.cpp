@@ -4,7 +4,7 @@
 
 namespace {
 
-std::string ShortestDigits(std::uint32_t value, std::uint32_t radix)
+std::string shortestDigits(std::uint32_t value, std::uint32_t radix)
 {
     std::string text;
     do {
@@ -42,7 +42,7 @@ std::string IntToBin(std::uint32_t value, int digitCount)
 
 std::string IntToOct(std::uint32_t value)
 {
-    return ShortestDigits(value, 8);
+    return shortestDigits(value, 8);
 }
 
 std::uint32_t OctToInt(std::string_view text)
@@ -66,10 +66,10 @@ std::string ValueToDigits(TBaseType baseType, std::uint32_t value, std::uint8_t 
         text = IntToOct(value);
         break;
     case btDecimal:
-        text = ShortestDigits(value, 10);
+        text = shortestDigits(value, 10);
         break;
     case btHexadecimal:
-        text = ShortestDigits(value, 16);
+        text = shortestDigits(value, 16);
         break;
     }
     if (text.size() < digitCount)

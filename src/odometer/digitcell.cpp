@@ -13,10 +13,10 @@ enum class Roll { Standing, Down, Up };
 
 constexpr int BlankCell = 16;
 
-Roll RollOf(int f, int t, std::uint32_t value, std::uint32_t limit, bool incrementing,
+Roll rollOf(int f, int t, std::uint32_t value, std::uint32_t limit, bool incrementing,
             TBaseType baseType, bool topToBottom)
 {
-    const int m = TopDigit(baseType);
+    const int m = topDigit(baseType);
     const Roll downWhenTopToBottom = topToBottom ? Roll::Down : Roll::Up;
     const Roll upWhenTopToBottom = topToBottom ? Roll::Up : Roll::Down;
     if (f == 0 && !incrementing && (t == m || value == limit))
@@ -30,15 +30,15 @@ Roll RollOf(int f, int t, std::uint32_t value, std::uint32_t limit, bool increme
 
 } // namespace
 
-int DigitCell(char character)
+int digitCell(char character)
 {
     const auto index = DigitAlphabet.find(character);
     return index == std::string_view::npos ? BlankCell : static_cast<int>(index);
 }
 
-int TopDigit(TBaseType baseType)
+int topDigit(TBaseType baseType)
 {
-    return static_cast<int>(RadixOf(baseType)) - 1;
+    return static_cast<int>(radixOf(baseType)) - 1;
 }
 
 void ComposeDigitCell(char fromChar, char toChar, QImage &target, const QImage &strip, int fraction,
@@ -47,20 +47,20 @@ void ComposeDigitCell(char fromChar, char toChar, QImage &target, const QImage &
 {
     const int h = target.height();
     const int off = h * fraction / 255;
-    const int t = DigitCell(toChar);
-    const int f = DigitCell(fromChar);
+    const int t = digitCell(toChar);
+    const int f = digitCell(fromChar);
     // A piece of no rows is a copy of nothing, so the loops of CopyImageRows skip it.
-    switch (RollOf(f, t, value, limit, incrementing, baseType, topToBottom)) {
+    switch (rollOf(f, t, value, limit, incrementing, baseType, topToBottom)) {
     case Roll::Standing:
-        CopyImageRows(strip, h * t, h, target, 0, 0);
+        copyImageRows(strip, h * t, h, target, 0, 0);
         break;
     case Roll::Down: // the new digit comes in from the top
-        CopyImageRows(strip, h * t + h - off, off, target, 0, 0);
-        CopyImageRows(strip, h * f, h - off, target, 0, off);
+        copyImageRows(strip, h * t + h - off, off, target, 0, 0);
+        copyImageRows(strip, h * f, h - off, target, 0, off);
         break;
     case Roll::Up: // the new digit comes in from the bottom
-        CopyImageRows(strip, h * f + off, h - off, target, 0, 0);
-        CopyImageRows(strip, h * t, off, target, 0, h - off);
+        copyImageRows(strip, h * f + off, h - off, target, 0, 0);
+        copyImageRows(strip, h * t, off, target, 0, h - off);
         break;
     }
 }

@@ -13,7 +13,7 @@ constexpr qsizetype WheelRowBytes = 15 * 4;
 
 // RowBytes is a qsizetype, or a std::integral_constant when the size is known here.
 template <typename RowBytes>
-void CopyRows(const uchar *from, qsizetype fromStride, uchar *to, qsizetype toStride, int rowCount,
+void copyRows(const uchar *from, qsizetype fromStride, uchar *to, qsizetype toStride, int rowCount,
               RowBytes rowBytes)
 {
     for (int row = 0; row < rowCount; ++row, from += fromStride, to += toStride)
@@ -22,7 +22,7 @@ void CopyRows(const uchar *from, qsizetype fromStride, uchar *to, qsizetype toSt
 
 } // namespace
 
-void CopyImageRows(const QImage &source, int sourceRow, int rowCount, QImage &target, int targetX,
+void copyImageRows(const QImage &source, int sourceRow, int rowCount, QImage &target, int targetX,
                    int targetRow)
 {
     Q_ASSERT(source.format() == target.format() && source.depth() == 32);
@@ -40,8 +40,8 @@ void CopyImageRows(const QImage &source, int sourceRow, int rowCount, QImage &ta
     if (sourceStride == rowBytes && targetStride == rowBytes)
         std::memcpy(to, from, rowBytes * rowCount); // rows that follow each other: one block
     else if (rowBytes == WheelRowBytes)
-        CopyRows(from, sourceStride, to, targetStride, rowCount,
+        copyRows(from, sourceStride, to, targetStride, rowCount,
                  std::integral_constant<qsizetype, WheelRowBytes>{});
     else
-        CopyRows(from, sourceStride, to, targetStride, rowCount, rowBytes);
+        copyRows(from, sourceStride, to, targetStride, rowCount, rowBytes);
 }

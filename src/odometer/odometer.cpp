@@ -1,10 +1,10 @@
 #include "odometer/odometer.h"
 
+#include "common/accessibletext.h"
 #include "odometer/conversions.h"
 #include "odometer/digitcell.h"
 #include "odometer/imagerows.h"
 
-#include <QAccessible>
 #include <QEnterEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -20,7 +20,7 @@ constexpr char BlankCharacter = ' ';
 
 // Light pixels, packed as blue x 65536 + green x 256 + red, turn pure green; on the grey
 // strip that is every pixel of grey level 128 or more, the glyphs.
-QImage MakeHighlightStrip(const QImage &strip)
+QImage makeHighlightStrip(const QImage &strip)
 {
     QImage green = strip.copy();
     for (int y = 0; y < green.height(); ++y) {
@@ -28,13 +28,13 @@ QImage MakeHighlightStrip(const QImage &strip)
         for (int x = 0; x < green.width(); ++x) {
             const quint32 packed = qBlue(row[x]) * 65536u + qGreen(row[x]) * 256u + qRed(row[x]);
             if (packed > 8388608u)
-                row[x] = qRgb(0, 255, 0);
+                row[x] = highlightGreen;
         }
     }
     return green;
 }
 
-QString RadixName(TBaseType baseType)
+QString radixName(TBaseType baseType)
 {
     switch (baseType) {
     case btBinary:
@@ -61,13 +61,13 @@ TOdometer::TOdometer(QWidget *parent) : QWidget(parent), FrameTimer(new QTimer(t
     FrameTimer->setInterval(30);
     connect(FrameTimer, &QTimer::timeout, this, [this] { AnimationTick(FrameTimer); });
 
-    FAnimationType = atSynchronous;
-    FBaseType = btDecimal;
+    m_animationType = atSynchronous;
+    m_baseType = btDecimal;
 
     // Wheels are composed by plain row copies, so both strips are held in the 32-bit format
     // of CellImage and BackImage.
     DigitStrip = QImage(QStringLiteral(":/DIGITS")).convertToFormat(QImage::Format_RGB32);
-    HighlightStrip = MakeHighlightStrip(DigitStrip);
+    HighlightStrip = makeHighlightStrip(DigitStrip);
 
     CellHeight = static_cast<quint8>(DigitStrip.height() / StripCellCount);
     CellImage = QImage(DigitStrip.width(), CellHeight, QImage::Format_RGB32);
@@ -81,7 +81,7 @@ TOdometer::TOdometer(QWidget *parent) : QWidget(parent), FrameTimer(new QTimer(t
 
 void TOdometer::SetAnimationType(TAnimationType animationType)
 {
-    FAnimationType = animationType;
+    m_animationType = animationType;
 }
 
 quint8 TOdometer::FrameInterval() const
@@ -98,94 +98,94 @@ void TOdometer::SetFrameInterval(quint8 interval)
 
 void TOdometer::SetBaseType(TBaseType baseType)
 {
-    if (baseType == FBaseType)
+    if (baseType == m_baseType)
         return;
     FrameTimer->stop();
-    FBaseType = baseType;
+    m_baseType = baseType;
     ComputeLimit();
-    SetValue(FValue);
+    SetValue(m_value);
 }
 
 void TOdometer::SetDigitCount(quint8 digitCount)
 {
-    if (digitCount == FDigitCount || digitCount == 0 || digitCount > MaxDigitCount)
+    if (digitCount == m_digitCount || digitCount == 0 || digitCount > MaxDigitCount)
         return;
     FrameTimer->stop();
-    FDigitCount = digitCount;
+    m_digitCount = digitCount;
     setFixedWidth(DigitStrip.width() * digitCount);
     BackImage = QImage(width(), CellHeight, QImage::Format_RGB32);
     ComputeLimit();
-    SetValue(FValue);
+    SetValue(m_value);
 }
 
 void TOdometer::SetIncTopToBottom(bool topToBottom)
 {
-    FIncTopToBottom = topToBottom;
+    m_incTopToBottom = topToBottom;
 }
 
 void TOdometer::SetHighlightStart(quint8 position)
 {
-    FHighlightStart = position;
+    m_highlightStart = position;
 }
 
 void TOdometer::SetHighlightend(quint8 position)
 {
-    if (position == FHighlightend)
+    if (position == m_highlightend)
         return;
-    FHighlightend = position;
+    m_highlightend = position;
     Redraw();
 }
 
 void TOdometer::SetValue(quint32 value)
 {
-    if (value > FLimit)
-        value %= FLimit;
+    if (value > m_limit)
+        value %= m_limit;
     FrameTimer->stop();
-    if (FValue < FLimit && value == FValue + 1) {
+    if (m_value < m_limit && value == m_value + 1) {
         Increment();
-    } else if (FValue > 0 && value == FValue - 1) {
+    } else if (m_value > 0 && value == m_value - 1) {
         Decrement();
     } else {
-        FValue = value;
+        m_value = value;
         Redraw();
     }
 }
 
 void TOdometer::Increment()
 {
-    Step(true);
+    step(true);
 }
 
 void TOdometer::Decrement()
 {
-    Step(false);
+    step(false);
 }
 
-void TOdometer::Step(bool up)
+void TOdometer::step(bool up)
 {
     FrameTimer->stop();
-    const std::string oldText = ValueToDigits(FBaseType, FValue, FDigitCount);
+    const std::string oldText = ValueToDigits(m_baseType, m_value, m_digitCount);
     if (up)
-        FValue = FValue == FLimit ? 0 : FValue + 1;
+        m_value = m_value == m_limit ? 0 : m_value + 1;
     else
-        FValue = FValue == 0 ? FLimit : FValue - 1;
-    const std::string newText = ValueToDigits(FBaseType, FValue, FDigitCount);
-    switch (FAnimationType) {
+        m_value = m_value == 0 ? m_limit : m_value - 1;
+    const std::string newText = ValueToDigits(m_baseType, m_value, m_digitCount);
+    switch (m_animationType) {
     case atNone:
         Redraw();
         break;
     case atSynchronous:
-        DescribeDigits(newText);
+        describeDigits(newText);
         RollSynchronous(oldText, newText, up);
         break;
     case atAsynchronous:
-        DescribeDigits(newText);
+        describeDigits(newText);
         RollAsynchronous(oldText, newText, up);
         break;
     }
 }
 
-void TOdometer::StartRoll(const std::string &fromText, const std::string &toText, bool incrementing)
+void TOdometer::startRoll(const std::string &fromText, const std::string &toText, bool incrementing)
 {
     FrameIndex = 0;
     FromDigits = fromText;
@@ -197,7 +197,7 @@ void TOdometer::StartRoll(const std::string &fromText, const std::string &toText
 void TOdometer::RollSynchronous(const std::string &fromText, const std::string &toText,
                                 bool incrementing)
 {
-    StartRoll(fromText, toText, incrementing);
+    startRoll(fromText, toText, incrementing);
     qint32 remembered = 0;
     do {
         remembered = FrameIndex;
@@ -209,13 +209,13 @@ void TOdometer::RollSynchronous(const std::string &fromText, const std::string &
 void TOdometer::RollAsynchronous(const std::string &fromText, const std::string &toText,
                                  bool incrementing)
 {
-    StartRoll(fromText, toText, incrementing);
+    startRoll(fromText, toText, incrementing);
     FrameTimer->start();
 }
 
 void TOdometer::AnimationTick(QTimer *timer)
 {
-    ComposeWheels(FromDigits, ToDigits, FrameIndex * 255 / CellHeight, Incrementing);
+    composeWheels(FromDigits, ToDigits, FrameIndex * 255 / CellHeight, Incrementing);
     repaint();
     if (FrameIndex < CellHeight)
         ++FrameIndex;
@@ -225,28 +225,28 @@ void TOdometer::AnimationTick(QTimer *timer)
 
 void TOdometer::Redraw()
 {
-    const std::string digits = ValueToDigits(FBaseType, FValue, FDigitCount);
+    const std::string digits = ValueToDigits(m_baseType, m_value, m_digitCount);
     // From a blank wheel at the end of a roll every case shows the whole cell of the digit.
-    ComposeWheels(std::string(FDigitCount, BlankCharacter), digits, 255, true);
-    DescribeDigits(digits);
+    composeWheels(std::string(m_digitCount, BlankCharacter), digits, 255, true);
+    describeDigits(digits);
     update();
 }
 
-void TOdometer::ComposeWheels(const std::string &fromText, const std::string &toText, int fraction,
+void TOdometer::composeWheels(const std::string &fromText, const std::string &toText, int fraction,
                               bool incrementing)
 {
-    for (int wheel = 0; wheel < FDigitCount; ++wheel) {
-        const QImage &strip = IsHighlighted(wheel) ? HighlightStrip : DigitStrip;
-        ComposeDigitCell(fromText[wheel], toText[wheel], CellImage, strip, fraction, FValue, FLimit,
-                         incrementing, FBaseType, FIncTopToBottom);
-        CopyImageRows(CellImage, 0, CellHeight, BackImage, wheel * CellImage.width(), 0);
+    for (int wheel = 0; wheel < m_digitCount; ++wheel) {
+        const QImage &strip = isHighlighted(wheel) ? HighlightStrip : DigitStrip;
+        ComposeDigitCell(fromText[wheel], toText[wheel], CellImage, strip, fraction, m_value, m_limit,
+                         incrementing, m_baseType, m_incTopToBottom);
+        copyImageRows(CellImage, 0, CellHeight, BackImage, wheel * CellImage.width(), 0);
     }
 }
 
 // Positions count from 1 at the left; a start of 0 lights nothing.
-bool TOdometer::IsHighlighted(int wheel) const
+bool TOdometer::isHighlighted(int wheel) const
 {
-    return FHighlightStart > 0 && FHighlightStart - 1 <= wheel && wheel <= FHighlightend - 1;
+    return m_highlightStart > 0 && m_highlightStart - 1 <= wheel && wheel <= m_highlightend - 1;
 }
 
 // Largest value the wheels can show: radix to the digit count, minus one, capped at 32 bits.
@@ -254,27 +254,16 @@ void TOdometer::ComputeLimit()
 {
     const quint64 cap = quint64(1) << 32;
     quint64 power = 1;
-    for (int digit = 0; digit < FDigitCount && power < cap; ++digit)
-        power *= RadixOf(FBaseType);
-    FLimit = static_cast<quint32>(std::min(power, cap) - 1);
+    for (int digit = 0; digit < m_digitCount && power < cap; ++digit)
+        power *= radixOf(m_baseType);
+    m_limit = static_cast<quint32>(std::min(power, cap) - 1);
 }
 
-// Assistive technology reads the radix as the name and the digits shown as the description,
-// and hears of each change (the widget's own setters tell it nothing on this Qt).
-void TOdometer::DescribeDigits(const std::string &digits)
+// Assistive technology reads the radix as the name and the digits shown as the description.
+void TOdometer::describeDigits(const std::string &digits)
 {
-    const QString name = RadixName(FBaseType);
-    if (accessibleName() != name) {
-        setAccessibleName(name);
-        QAccessibleEvent changed(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&changed);
-    }
-    const QString description = QString::fromStdString(digits);
-    if (accessibleDescription() != description) {
-        setAccessibleDescription(description);
-        QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&changed);
-    }
+    announceAccessibleName(this, radixName(m_baseType));
+    announceAccessibleDescription(this, QString::fromStdString(digits));
 }
 
 void TOdometer::paintEvent(QPaintEvent *event)

@@ -29,22 +29,22 @@ class TOdometer : public QWidget
 public:
     explicit TOdometer(QWidget *parent = nullptr);
 
-    TAnimationType AnimationType() const { return FAnimationType; }
+    TAnimationType AnimationType() const { return m_animationType; }
     void SetAnimationType(TAnimationType animationType);
     quint8 FrameInterval() const;
     void SetFrameInterval(quint8 interval);
-    TBaseType BaseType() const { return FBaseType; }
+    TBaseType BaseType() const { return m_baseType; }
     void SetBaseType(TBaseType baseType);
-    quint8 DigitCount() const { return FDigitCount; }
+    quint8 DigitCount() const { return m_digitCount; }
     void SetDigitCount(quint8 digitCount);
-    quint32 Limit() const { return FLimit; }
-    bool IncTopToBottom() const { return FIncTopToBottom; }
+    quint32 Limit() const { return m_limit; }
+    bool IncTopToBottom() const { return m_incTopToBottom; }
     void SetIncTopToBottom(bool topToBottom);
-    quint8 HighlightStart() const { return FHighlightStart; }
+    quint8 HighlightStart() const { return m_highlightStart; }
     void SetHighlightStart(quint8 position);
-    quint8 Highlightend() const { return FHighlightend; }
+    quint8 Highlightend() const { return m_highlightend; }
     void SetHighlightend(quint8 position);
-    quint32 Value() const { return FValue; }
+    quint32 Value() const { return m_value; }
     void SetValue(quint32 value);
 
     // One step up (Limit wraps to 0) or down (0 wraps to Limit), shown by AnimationType.
@@ -53,7 +53,7 @@ public:
     // Draws one frame of the roll and paints it at once; after the last frame it stops timer.
     void AnimationTick(QTimer *timer);
     // The whole picture of the control, as painting copies it.
-    const QImage &Picture() const { return BackImage; }
+    const QImage &picture() const { return BackImage; }
 
 signals:
     // Pointer events over the control, in its own pixel coordinates.
@@ -70,35 +70,35 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    void Step(bool up);
+    void step(bool up);
     void RollSynchronous(const std::string &fromText, const std::string &toText, bool incrementing);
     void RollAsynchronous(const std::string &fromText, const std::string &toText,
                           bool incrementing);
-    void StartRoll(const std::string &fromText, const std::string &toText, bool incrementing);
+    void startRoll(const std::string &fromText, const std::string &toText, bool incrementing);
     void Redraw();
     void ComputeLimit();
     // Composes every wheel into BackImage at the given fraction of a roll between the texts.
-    void ComposeWheels(const std::string &fromText, const std::string &toText, int fraction,
+    void composeWheels(const std::string &fromText, const std::string &toText, int fraction,
                        bool incrementing);
-    bool IsHighlighted(int wheel) const;
-    void DescribeDigits(const std::string &digits);
+    bool isHighlighted(int wheel) const;
+    void describeDigits(const std::string &digits);
 
-    TAnimationType FAnimationType = atSynchronous;
-    TBaseType FBaseType = btDecimal;
+    TAnimationType m_animationType = atSynchronous;
+    TBaseType m_baseType = btDecimal;
     QImage CellImage;
-    quint8 FDigitCount = 0;
+    quint8 m_digitCount = 0;
     quint8 CellHeight = 0;
     QImage DigitStrip;
     QImage HighlightStrip;
     QImage BackImage;
-    bool FIncTopToBottom = false;
-    quint32 FLimit = 0;
-    quint32 FValue = 0;
+    bool m_incTopToBottom = false;
+    quint32 m_limit = 0;
+    quint32 m_value = 0;
     QTimer *FrameTimer;
     std::string FromDigits;
     std::string ToDigits;
     qint32 FrameIndex = 0;
     bool Incrementing = true;
-    quint8 FHighlightStart = 0;
-    quint8 FHighlightend = 0;
+    quint8 m_highlightStart = 0;
+    quint8 m_highlightend = 0;
 };

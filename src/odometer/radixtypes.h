@@ -8,7 +8,7 @@ enum TBaseType : std::uint8_t { btBinary = 0, btOctal = 1, btDecimal = 2, btHexa
 // How an odometer shows a step of one; stored as one byte.
 enum TAnimationType : std::uint8_t { atNone = 0, atSynchronous = 1, atAsynchronous = 2 };
 
-constexpr std::uint32_t RadixOf(TBaseType baseType)
+constexpr std::uint32_t radixOf(TBaseType baseType)
 {
     constexpr std::uint32_t radixes[] = {2, 8, 10, 16};
     return radixes[baseType];

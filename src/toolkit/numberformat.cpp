@@ -6,13 +6,13 @@
 
 namespace {
 
-bool IsNumberPatternCharacter(QChar character)
+bool isNumberPatternCharacter(QChar character)
 {
     return character == QLatin1Char('0') || character == QLatin1Char('#') ||
            character == ThousandsSeparator;
 }
 
-QString GroupInThousands(const QString &digits)
+QString groupInThousands(const QString &digits)
 {
     QString grouped;
     for (qsizetype index = 0; index < digits.size(); ++index) {
@@ -23,13 +23,13 @@ QString GroupInThousands(const QString &digits)
     return grouped;
 }
 
-QString WriteBySection(quint64 magnitude, const QString &section)
+QString writeBySection(quint64 magnitude, const QString &section)
 {
     qsizetype first = 0;
-    while (first < section.size() && !IsNumberPatternCharacter(section[first]))
+    while (first < section.size() && !isNumberPatternCharacter(section[first]))
         ++first;
     qsizetype last = first;
-    while (last < section.size() && IsNumberPatternCharacter(section[last]))
+    while (last < section.size() && isNumberPatternCharacter(section[last]))
         ++last;
     const QString pattern = section.mid(first, last - first);
 
@@ -40,25 +40,25 @@ QString WriteBySection(quint64 magnitude, const QString &section)
     if (digits.size() < shownDigits)
         digits = QString(shownDigits - digits.size(), QLatin1Char('0')) + digits;
     if (pattern.contains(ThousandsSeparator))
-        digits = GroupInThousands(digits);
+        digits = groupInThousands(digits);
     return section.left(first) + digits + section.mid(last);
 }
 
 } // namespace
 
-QString FormatWholeNumber(qint64 value, const QString &format)
+QString formatWholeNumber(qint64 value, const QString &format)
 {
     const QStringList sections = format.split(QLatin1Char(';'));
     const quint64 magnitude =
         value < 0 ? quint64(0) - quint64(value) : quint64(value); // also right for the minimum
     if (value >= 0)
-        return WriteBySection(magnitude, sections[0]);
+        return writeBySection(magnitude, sections[0]);
     if (sections.size() > 1)
-        return WriteBySection(magnitude, sections[1]);
-    return QLatin1Char('-') + WriteBySection(magnitude, sections[0]);
+        return writeBySection(magnitude, sections[1]);
+    return QLatin1Char('-') + writeBySection(magnitude, sections[0]);
 }
 
-std::optional<qint64> ReadWholeNumber(const QString &text)
+std::optional<qint64> readWholeNumber(const QString &text)
 {
     static const QRegularExpression shape(QStringLiteral(R"(^(?:([+-]?)([\d,]+)|\(([\d,]+)\))$)"));
     const QRegularExpressionMatch match = shape.match(text);

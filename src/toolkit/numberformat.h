@@ -12,9 +12,9 @@ inline constexpr QChar ThousandsSeparator = QLatin1Char(',');
 // digits in thousands and every '0' is a digit that is always written; what stands before
 // and after the run is written as it is. A negative number takes the second section with
 // its magnitude, or, without one, the first section with a leading '-'.
-QString FormatWholeNumber(qint64 value, const QString &format);
+QString formatWholeNumber(qint64 value, const QString &format);
 
 // Reads what FormatWholeNumber and typing give: optional thousands separators, digits, one
 // sign at the start or parentheses around a negative number. Empty when there is no digit
 // or the text has another shape. Numbers beyond the 64-bit range are held at its ends.
-std::optional<qint64> ReadWholeNumber(const QString &text);
+std::optional<qint64> readWholeNumber(const QString &text);

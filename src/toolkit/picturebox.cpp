@@ -13,6 +13,17 @@ void PictureBox::setPicture(const QPixmap &picture)
     update();
 }
 
+PictureBox *addPictureBox(QWidget *parent, const char *name, QPoint place, const QString &file)
+{
+    auto *picture = new PictureBox(parent);
+    picture->setObjectName(QLatin1String(name));
+    picture->move(place);
+    picture->setAutoSize(true);
+    if (!file.isEmpty())
+        picture->setPicture(QPixmap(file));
+    return picture;
+}
+
 void PictureBox::setAutoSize(bool on)
 {
     m_autoSize = on;

@@ -29,3 +29,8 @@ private:
     bool m_autoSize = false;
     bool m_pressed = false;
 };
+
+// A picture box of the layout: named, placed at its top-left corner and sized to its
+// picture, which is read from file unless file is empty.
+PictureBox *addPictureBox(QWidget *parent, const char *name, QPoint place,
+                          const QString &file = {});

@@ -2,8 +2,8 @@
 
 PictureContainer::PictureContainer(QObject *parent) : QObject(parent) {}
 
-int PictureContainer::Add(const QString &name, const QPixmap &picture)
+int PictureContainer::add(const QString &name, const QPixmap &picture)
 {
     m_items.append({name, picture});
-    return Count() - 1;
+    return count() - 1;
 }

@@ -14,10 +14,10 @@ public:
     explicit PictureContainer(QObject *parent = nullptr);
 
     // Adds the picture as the next item; returns its item number.
-    int Add(const QString &name, const QPixmap &picture);
-    int Count() const { return int(m_items.size()); }
-    Q_INVOKABLE QString Name(int item) const { return m_items.at(item).name; }
-    Q_INVOKABLE QPixmap Picture(int item) const { return m_items.at(item).picture; }
+    int add(const QString &name, const QPixmap &picture);
+    int count() const { return int(m_items.size()); }
+    Q_INVOKABLE QString name(int item) const { return m_items.at(item).name; }
+    Q_INVOKABLE QPixmap picture(int item) const { return m_items.at(item).picture; }
 
 private:
     struct Item

@@ -27,7 +27,7 @@ void RangedNumberEdit::SetMaxLength(int length)
 
 qint64 RangedNumberEdit::value() const
 {
-    return ReadWholeNumber(text()).value_or(m_minimum);
+    return readWholeNumber(text()).value_or(m_minimum);
 }
 
 void RangedNumberEdit::keyPressEvent(QKeyEvent *event)
@@ -40,8 +40,8 @@ void RangedNumberEdit::keyPressEvent(QKeyEvent *event)
 void RangedNumberEdit::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
-    if (const std::optional<qint64> number = ReadWholeNumber(text()))
-        ShowInDisplayFormat(*number);
+    if (const std::optional<qint64> number = readWholeNumber(text()))
+        showInDisplayFormat(*number);
     selectAll();
 }
 
@@ -54,13 +54,13 @@ void RangedNumberEdit::focusOutEvent(QFocusEvent *event)
     qint64 number = value();
     if (m_checkRange)
         number = std::max(std::min(number, m_maximum), m_minimum);
-    ShowInDisplayFormat(number);
+    showInDisplayFormat(number);
     emit exited();
 }
 
-void RangedNumberEdit::ShowInDisplayFormat(qint64 number)
+void RangedNumberEdit::showInDisplayFormat(qint64 number)
 {
-    const QString shown = FormatWholeNumber(number, m_displayFormat);
+    const QString shown = formatWholeNumber(number, m_displayFormat);
     m_validator->setCurrentText(shown);
     setText(shown);
 }

@@ -48,7 +48,7 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    void ShowInDisplayFormat(qint64 number);
+    void showInDisplayFormat(qint64 number);
 
     TypedNumberValidator *m_validator;
     bool m_checkRange = false;

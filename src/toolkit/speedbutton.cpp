@@ -1,6 +1,6 @@
 #include "toolkit/speedbutton.h"
 
-#include "toolkit/accessibletext.h"
+#include "common/accessibletext.h"
 
 #include <QEvent>
 #include <QLinearGradient>
@@ -14,16 +14,16 @@ struct Face
     QColor bottom;
 };
 
-const Face restingFace{QColor(251, 252, 254), QColor(208, 216, 228)};
-const Face hoverFace{QColor(236, 246, 255), QColor(168, 208, 242)};
-const Face litFace{QColor(255, 247, 204), QColor(255, 200, 84)};
-const Face litHoverFace{QColor(255, 250, 224), QColor(255, 215, 128)};
-const QColor borderColor(104, 120, 144);
-const QColor highlightColor(255, 255, 255, 200);
-const QColor shadowColor(60, 72, 96, 90);
-const QColor disabledCaptionColor(150, 156, 166);
+const Face restingFace{QColor(palette::buttonFaceTop), QColor(palette::buttonFaceBottom)};
+const Face hoverFace{QColor(palette::buttonHoverTop), QColor(palette::buttonHoverBottom)};
+const Face litFace{QColor(palette::buttonLitTop), QColor(palette::buttonLitBottom)};
+const Face litHoverFace{QColor(palette::buttonLitHoverTop), QColor(palette::buttonLitHoverBottom)};
+const QColor borderColor(palette::buttonBorder);
+const QColor highlightColor(QColor::fromRgba(palette::buttonHighlight));
+const QColor shadowColor(QColor::fromRgba(palette::buttonShadow));
+const QColor disabledCaptionColor(palette::disabledCaption);
 
-QColor Blend(const QColor &from, const QColor &to, qreal level)
+QColor blend(const QColor &from, const QColor &to, qreal level)
 {
     return QColor::fromRgbF(from.redF() + (to.redF() - from.redF()) * level,
                             from.greenF() + (to.greenF() - from.greenF()) * level,
@@ -37,7 +37,7 @@ SpeedButton::SpeedButton(const QString &caption, QWidget *parent) : QAbstractBut
     setText(caption);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_Hover);
-    connect(&m_fadeTimer, &QTimer::timeout, this, &SpeedButton::FadeStep);
+    connect(&m_fadeTimer, &QTimer::timeout, this, &SpeedButton::fadeStep);
 }
 
 void SpeedButton::SetLight(bool on)
@@ -45,11 +45,22 @@ void SpeedButton::SetLight(bool on)
     if (m_light == on)
         return;
     m_light = on;
-    AnnounceAccessibleDescription(this, on ? QStringLiteral("selected") : QString());
+    announceAccessibleDescription(this, on ? QStringLiteral("selected") : QString());
     update();
 }
 
-void SpeedButton::SetCaptionColor(const QColor &color)
+SpeedButton *addSpeedButton(QWidget *parent, const char *name, const QString &caption,
+                            const QRect &place, FontRole role)
+{
+    auto *button = new SpeedButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(place);
+    button->setFont(roleFont(role));
+    button->setCaptionColor(QColor(palette::buttonCaption));
+    return button;
+}
+
+void SpeedButton::setCaptionColor(const QColor &color)
 {
     if (m_captionColor == color)
         return;
@@ -57,14 +68,14 @@ void SpeedButton::SetCaptionColor(const QColor &color)
     update();
 }
 
-void SpeedButton::SetFadeInInterval(int milliseconds)
+void SpeedButton::setFadeInInterval(int milliseconds)
 {
     m_fadeInInterval = milliseconds;
     if (m_fadeTimer.isActive() && m_fadingIn)
         m_fadeTimer.setInterval(milliseconds);
 }
 
-void SpeedButton::SetFadeOutInterval(int milliseconds)
+void SpeedButton::setFadeOutInterval(int milliseconds)
 {
     m_fadeOutInterval = milliseconds;
     if (m_fadeTimer.isActive() && !m_fadingIn)
@@ -79,13 +90,13 @@ QSize SpeedButton::sizeHint() const
 
 void SpeedButton::enterEvent(QEnterEvent *event)
 {
-    StartFade(true);
+    startFade(true);
     QAbstractButton::enterEvent(event);
 }
 
 void SpeedButton::leaveEvent(QEvent *event)
 {
-    StartFade(false);
+    startFade(false);
     QAbstractButton::leaveEvent(event);
 }
 
@@ -93,17 +104,17 @@ void SpeedButton::changeEvent(QEvent *event)
 {
     // A disabled button shows no pointer light; it fades back in if re-enabled under it.
     if (event->type() == QEvent::EnabledChange)
-        StartFade(isEnabled() && underMouse());
+        startFade(isEnabled() && underMouse());
     QAbstractButton::changeEvent(event);
 }
 
-void SpeedButton::StartFade(bool in)
+void SpeedButton::startFade(bool in)
 {
     m_fadingIn = in && isEnabled();
     m_fadeTimer.start(m_fadingIn ? m_fadeInInterval : m_fadeOutInterval);
 }
 
-void SpeedButton::FadeStep()
+void SpeedButton::fadeStep()
 {
     m_hoverStep += m_fadingIn ? 1 : -1;
     if (m_hoverStep <= 0 || m_hoverStep >= fadeSteps) {
@@ -120,9 +131,9 @@ void SpeedButton::paintEvent(QPaintEvent *)
     const bool down = isDown();
     const Face &rest = m_light ? litFace : restingFace;
     const Face &hover = m_light ? litHoverFace : hoverFace;
-    const qreal level = HoverLevel();
-    QColor top = Blend(rest.top, hover.top, level);
-    QColor bottom = Blend(rest.bottom, hover.bottom, level);
+    const qreal level = hoverLevel();
+    QColor top = blend(rest.top, hover.top, level);
+    QColor bottom = blend(rest.bottom, hover.bottom, level);
     if (down)
         std::swap(top, bottom);
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QAbstractButton>
+#include "toolkit/look.h"
+
 #include <QColor>
 #include <QTimer>
 
@@ -12,24 +14,24 @@ class SpeedButton : public QAbstractButton
 {
     Q_OBJECT
     Q_PROPERTY(bool Light READ Light WRITE SetLight)
-    Q_PROPERTY(QColor CaptionColor READ CaptionColor WRITE SetCaptionColor)
-    Q_PROPERTY(int FadeInInterval READ FadeInInterval WRITE SetFadeInInterval)
-    Q_PROPERTY(int FadeOutInterval READ FadeOutInterval WRITE SetFadeOutInterval)
-    Q_PROPERTY(qreal HoverLevel READ HoverLevel)
+    Q_PROPERTY(QColor captionColor READ captionColor WRITE setCaptionColor)
+    Q_PROPERTY(int fadeInInterval READ fadeInInterval WRITE setFadeInInterval)
+    Q_PROPERTY(int fadeOutInterval READ fadeOutInterval WRITE setFadeOutInterval)
+    Q_PROPERTY(qreal hoverLevel READ hoverLevel)
 
 public:
     explicit SpeedButton(const QString &caption, QWidget *parent = nullptr);
 
     bool Light() const { return m_light; }
     void SetLight(bool on);
-    QColor CaptionColor() const { return m_captionColor; }
-    void SetCaptionColor(const QColor &color);
-    int FadeInInterval() const { return m_fadeInInterval; }
-    void SetFadeInInterval(int milliseconds);
-    int FadeOutInterval() const { return m_fadeOutInterval; }
-    void SetFadeOutInterval(int milliseconds);
+    QColor captionColor() const { return m_captionColor; }
+    void setCaptionColor(const QColor &color);
+    int fadeInInterval() const { return m_fadeInInterval; }
+    void setFadeInInterval(int milliseconds);
+    int fadeOutInterval() const { return m_fadeOutInterval; }
+    void setFadeOutInterval(int milliseconds);
     // 0 at rest, 1 once the pointer's light has fully faded in.
-    qreal HoverLevel() const { return m_hoverStep / qreal(fadeSteps); }
+    qreal hoverLevel() const { return m_hoverStep / qreal(fadeSteps); }
 
     QSize sizeHint() const override;
 
@@ -42,8 +44,8 @@ protected:
 private:
     static constexpr int fadeSteps = 8;
 
-    void StartFade(bool in);
-    void FadeStep();
+    void startFade(bool in);
+    void fadeStep();
 
     bool m_light = false;
     QColor m_captionColor = Qt::black;
@@ -53,3 +55,8 @@ private:
     bool m_fadingIn = false;
     QTimer m_fadeTimer;
 };
+
+// A push button of the layout: named, placed, its caption in the role's face and the
+// button caption colour.
+SpeedButton *addSpeedButton(QWidget *parent, const char *name, const QString &caption,
+                            const QRect &place, FontRole role);

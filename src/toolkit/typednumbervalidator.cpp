@@ -16,5 +16,5 @@ QValidator::State TypedNumberValidator::validate(QString &input, int &) const
         return Invalid;
     if (m_maxLength > 0 && input.size() - separators > m_maxLength)
         return Invalid;
-    return ReadWholeNumber(input) ? Acceptable : Intermediate;
+    return readWholeNumber(input) ? Acceptable : Intermediate;
 }

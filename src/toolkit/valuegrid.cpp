@@ -26,17 +26,17 @@ ValueGrid::ValueGrid(const Look &look, QWidget *parent) : QAbstractScrollArea(pa
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     verticalScrollBar()->setSingleStep(1);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &ValueGrid::SetTopRow);
-    UpdateScrollBar();
-    AnnounceGridChanges(this);
+    updateScrollBar();
+    announceGridChanges(this);
 }
 
-void ValueGrid::SetCellTextSource(CellTextSource source)
+void ValueGrid::setCellTextSource(CellTextSource source)
 {
     m_cellText = std::move(source);
     viewport()->update();
 }
 
-void ValueGrid::SetHeaderText(int column, const QString &text)
+void ValueGrid::setHeaderText(int column, const QString &text)
 {
     if (column < 0 || column >= m_headerTexts.size() || m_headerTexts[column] == text)
         return;
@@ -51,14 +51,14 @@ void ValueGrid::SetRowCount(int count)
         return;
     m_rowCount = count;
     emit rowCountChanged();
-    const bool selectionCut = m_row > LastDataRow() || m_anchor > LastDataRow();
-    m_row = std::min(m_row, LastDataRow());
-    m_anchor = std::min(m_anchor, LastDataRow());
-    UpdateScrollBar();
+    const bool selectionCut = m_row > lastDataRow() || m_anchor > lastDataRow();
+    m_row = std::min(m_row, lastDataRow());
+    m_anchor = std::min(m_anchor, lastDataRow());
+    updateScrollBar();
     viewport()->update();
-    if (m_topRow > LastDataRow()) {
-        m_topRow = std::min(m_topRow, LastFilledTopRow(viewport()->height()));
-        UpdateScrollBar();
+    if (m_topRow > lastDataRow()) {
+        m_topRow = std::min(m_topRow, lastFilledTopRow(viewport()->height()));
+        updateScrollBar();
         emit topRowChanged();
     }
     if (selectionCut)
@@ -70,7 +70,7 @@ void ValueGrid::SetTopRow(int row)
     if (row < 1 || row > m_rowCount - 1 || row == m_topRow)
         return;
     m_topRow = row;
-    UpdateScrollBar();
+    updateScrollBar();
     viewport()->update();
     emit topRowChanged();
 }
@@ -95,9 +95,9 @@ QString ValueGrid::Cells(int column, int row) const
     return text;
 }
 
-QRect ValueGrid::CellRect(int column, int row) const
+QRect ValueGrid::cellRect(int column, int row) const
 {
-    if (column < 0 || column >= ColumnCount() || row < 0 || row >= m_rowCount ||
+    if (column < 0 || column >= columnCount() || row < 0 || row >= m_rowCount ||
         (row != 0 && row < m_topRow))
         return {};
     const int y = row == 0 ? 0 : (row - m_topRow + 1) * m_look.rowHeight;
@@ -109,31 +109,31 @@ QRect ValueGrid::CellRect(int column, int row) const
     return {x, y, m_look.columnWidths[column], m_look.rowHeight};
 }
 
-bool ValueGrid::IsRowSelected(int row) const
+bool ValueGrid::isRowSelected(int row) const
 {
     return row >= 1 && row < m_rowCount && row >= std::min(m_row, m_anchor) &&
            row <= std::max(m_row, m_anchor);
 }
 
-int ValueGrid::FullyVisibleRowCount() const
+int ValueGrid::fullyVisibleRowCount() const
 {
     return std::max(0, (viewport()->height() - m_look.rowHeight) / m_look.rowHeight);
 }
 
-int ValueGrid::LastFilledTopRow(int viewHeight) const
+int ValueGrid::lastFilledTopRow(int viewHeight) const
 {
     const int wholeRows = std::max(1, (viewHeight - m_look.rowHeight) / m_look.rowHeight);
     return std::max(1, m_rowCount - wholeRows);
 }
 
-int ValueGrid::RowAt(int y) const
+int ValueGrid::rowAt(int y) const
 {
     return y < m_look.rowHeight ? 0 : m_topRow + (y - m_look.rowHeight) / m_look.rowHeight;
 }
 
-void ValueGrid::MoveCurrent(int row, bool extendSelection, bool scrollIntoView)
+void ValueGrid::moveCurrent(int row, bool extendSelection, bool reveal)
 {
-    row = std::clamp(row, 1, LastDataRow());
+    row = std::clamp(row, 1, lastDataRow());
     if (row != m_row || (!extendSelection && row != m_anchor)) {
         m_row = row;
         if (!extendSelection)
@@ -141,26 +141,26 @@ void ValueGrid::MoveCurrent(int row, bool extendSelection, bool scrollIntoView)
         viewport()->update();
         emit selectionChanged();
     }
-    if (scrollIntoView)
-        ScrollIntoView(row);
+    if (reveal)
+        scrollIntoView(row);
 }
 
-void ValueGrid::ScrollIntoView(int row)
+void ValueGrid::scrollIntoView(int row)
 {
-    const int wholeRows = std::max(1, FullyVisibleRowCount());
+    const int wholeRows = std::max(1, fullyVisibleRowCount());
     if (row < m_topRow)
         SetTopRow(row);
     else if (row >= m_topRow + wholeRows)
         SetTopRow(row - wholeRows + 1);
 }
 
-void ValueGrid::UpdateScrollBar()
+void ValueGrid::updateScrollBar()
 {
     // A top row set past the last filled view widens the range rather than being undone.
     QScrollBar *bar = verticalScrollBar();
     const QSignalBlocker blocker(bar);
-    bar->setRange(1, std::max(LastFilledTopRow(viewport()->height()), m_topRow));
-    bar->setPageStep(std::max(1, FullyVisibleRowCount()));
+    bar->setRange(1, std::max(lastFilledTopRow(viewport()->height()), m_topRow));
+    bar->setPageStep(std::max(1, fullyVisibleRowCount()));
     bar->setValue(m_topRow);
 }
 
@@ -169,18 +169,18 @@ void ValueGrid::paintEvent(QPaintEvent *event)
     QPainter painter(viewport());
     painter.fillRect(event->rect(), palette().color(QPalette::Base));
     const int rowHeight = m_look.rowHeight;
-    PaintRow(painter, 0, 0);
+    paintRow(painter, 0, 0);
     for (int row = m_topRow, y = rowHeight; row < m_rowCount && y < viewport()->height();
          ++row, y += rowHeight) {
         if (event->rect().intersects(QRect(0, y, viewport()->width(), rowHeight)))
-            PaintRow(painter, row, y);
+            paintRow(painter, row, y);
     }
 }
 
-void ValueGrid::PaintRow(QPainter &painter, int row, int y) const
+void ValueGrid::paintRow(QPainter &painter, int row, int y) const
 {
     const bool header = row == 0;
-    const bool selected = IsRowSelected(row);
+    const bool selected = isRowSelected(row);
     painter.setFont(header ? m_look.headerFont : m_look.dataFont);
     int x = 0;
     for (int column = 0; column < m_look.columnWidths.size(); ++column) {
@@ -203,9 +203,9 @@ void ValueGrid::resizeEvent(QResizeEvent *event)
 {
     QAbstractScrollArea::resizeEvent(event);
     // A view that showed the last row at its bottom keeps doing so when it grows.
-    const int oldLastTop = LastFilledTopRow(event->oldSize().height());
-    const int lastTop = LastFilledTopRow(event->size().height());
-    UpdateScrollBar();
+    const int oldLastTop = lastFilledTopRow(event->oldSize().height());
+    const int lastTop = lastFilledTopRow(event->size().height());
+    updateScrollBar();
     if (event->oldSize().isValid() && m_topRow > lastTop && m_topRow <= oldLastTop)
         SetTopRow(lastTop);
 }
@@ -213,25 +213,25 @@ void ValueGrid::resizeEvent(QResizeEvent *event)
 void ValueGrid::keyPressEvent(QKeyEvent *event)
 {
     const bool extend = event->modifiers().testFlag(Qt::ShiftModifier);
-    const int page = std::max(1, FullyVisibleRowCount());
+    const int page = std::max(1, fullyVisibleRowCount());
     switch (event->key()) {
     case Qt::Key_Up:
-        MoveCurrent(m_row - 1, extend, true);
+        moveCurrent(m_row - 1, extend, true);
         break;
     case Qt::Key_Down:
-        MoveCurrent(m_row + 1, extend, true);
+        moveCurrent(m_row + 1, extend, true);
         break;
     case Qt::Key_PageUp:
-        MoveCurrent(m_row - page, extend, true);
+        moveCurrent(m_row - page, extend, true);
         break;
     case Qt::Key_PageDown:
-        MoveCurrent(m_row + page, extend, true);
+        moveCurrent(m_row + page, extend, true);
         break;
     case Qt::Key_Home:
-        MoveCurrent(1, extend, true);
+        moveCurrent(1, extend, true);
         break;
     case Qt::Key_End:
-        MoveCurrent(LastDataRow(), extend, true);
+        moveCurrent(lastDataRow(), extend, true);
         break;
     default:
         QAbstractScrollArea::keyPressEvent(event);
@@ -246,11 +246,11 @@ void ValueGrid::wheelEvent(QWheelEvent *event)
     m_wheelRemainder += event->angleDelta().y();
     while (m_wheelRemainder >= wheelNotch) {
         m_wheelRemainder -= wheelNotch;
-        MoveCurrent(m_row - 1, false, true);
+        moveCurrent(m_row - 1, false, true);
     }
     while (m_wheelRemainder <= -wheelNotch) {
         m_wheelRemainder += wheelNotch;
-        MoveCurrent(m_row + 1, false, true);
+        moveCurrent(m_row + 1, false, true);
     }
     event->accept();
 }
@@ -262,11 +262,11 @@ void ValueGrid::mousePressEvent(QMouseEvent *event)
         return;
     }
     setFocus(Qt::MouseFocusReason);
-    const int row = RowAt(event->position().toPoint().y());
+    const int row = rowAt(event->position().toPoint().y());
     if (row < 1 || row >= m_rowCount)
         return;
     m_dragging = true;
-    MoveCurrent(row, event->modifiers().testFlag(Qt::ShiftModifier), false);
+    moveCurrent(row, event->modifiers().testFlag(Qt::ShiftModifier), false);
 }
 
 void ValueGrid::mouseMoveEvent(QMouseEvent *event)
@@ -276,11 +276,11 @@ void ValueGrid::mouseMoveEvent(QMouseEvent *event)
     // Dragging past the header or the bottom edge scrolls by one row per move.
     const int y = event->position().toPoint().y();
     if (y < m_look.rowHeight)
-        MoveCurrent(m_topRow - 1, true, true);
+        moveCurrent(m_topRow - 1, true, true);
     else if (y >= viewport()->height())
-        MoveCurrent(RowAt(viewport()->height() - 1) + 1, true, true);
+        moveCurrent(rowAt(viewport()->height() - 1) + 1, true, true);
     else
-        MoveCurrent(RowAt(y), true, false);
+        moveCurrent(rowAt(y), true, false);
 }
 
 void ValueGrid::mouseReleaseEvent(QMouseEvent *event)

@@ -41,8 +41,8 @@ public:
 
     explicit ValueGrid(const Look &look, QWidget *parent = nullptr);
 
-    void SetCellTextSource(CellTextSource source);
-    void SetHeaderText(int column, const QString &text);
+    void setCellTextSource(CellTextSource source);
+    void setHeaderText(int column, const QString &text);
 
     int RowCount() const { return m_rowCount; }
     void SetRowCount(int count);
@@ -54,13 +54,13 @@ public:
     // Selects exactly this one data row without scrolling; other rows are ignored.
     void SetRow(int row);
 
-    int ColumnCount() const { return int(m_look.columnWidths.size()); }
+    int columnCount() const { return int(m_look.columnWidths.size()); }
     Q_INVOKABLE QString Cells(int column, int row) const;
     // Where the cell is drawn in the view; empty while the row is out of view.
-    QRect CellRect(int column, int row) const;
-    Q_INVOKABLE bool IsRowSelected(int row) const;
+    QRect cellRect(int column, int row) const;
+    Q_INVOKABLE bool isRowSelected(int row) const;
     // The data rows that fit whole below the header.
-    int FullyVisibleRowCount() const;
+    int fullyVisibleRowCount() const;
 
 signals:
     void rowCountChanged();
@@ -77,14 +77,14 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    int LastDataRow() const { return std::max(1, m_rowCount - 1); }
+    int lastDataRow() const { return std::max(1, m_rowCount - 1); }
     // The top row that shows the last row at the bottom of a view of that height.
-    int LastFilledTopRow(int viewHeight) const;
-    int RowAt(int y) const;
-    void MoveCurrent(int row, bool extendSelection, bool scrollIntoView);
-    void ScrollIntoView(int row);
-    void UpdateScrollBar();
-    void PaintRow(QPainter &painter, int row, int y) const;
+    int lastFilledTopRow(int viewHeight) const;
+    int rowAt(int y) const;
+    void moveCurrent(int row, bool extendSelection, bool reveal);
+    void scrollIntoView(int row);
+    void updateScrollBar();
+    void paintRow(QPainter &painter, int row, int y) const;
 
     Look m_look;
     QStringList m_headerTexts;

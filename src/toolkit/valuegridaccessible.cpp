@@ -17,7 +17,7 @@ public:
 
     bool isValid() const override
     {
-        return m_grid && m_row < m_grid->RowCount() && m_column < m_grid->ColumnCount();
+        return m_grid && m_row < m_grid->RowCount() && m_column < m_grid->columnCount();
     }
     QObject *object() const override { return nullptr; }
     QWindow *window() const override { return m_grid ? m_grid->window()->windowHandle() : nullptr; }
@@ -37,7 +37,7 @@ public:
     void setText(QAccessible::Text, const QString &) override {}
     QRect rect() const override
     {
-        const QRect cell = isValid() ? m_grid->CellRect(m_column, m_row) : QRect();
+        const QRect cell = isValid() ? m_grid->cellRect(m_column, m_row) : QRect();
         if (cell.isEmpty())
             return {};
         return cell.translated(m_grid->viewport()->mapToGlobal(QPoint(0, 0)));
@@ -61,7 +61,7 @@ public:
                    : nullptr;
     }
 
-    bool isSelected() const override { return isValid() && m_grid->IsRowSelected(m_row); }
+    bool isSelected() const override { return isValid() && m_grid->isRowSelected(m_row); }
     QList<QAccessibleInterface *> columnHeaderCells() const override;
     QList<QAccessibleInterface *> rowHeaderCells() const override { return {}; }
     int columnIndex() const override { return m_column; }
@@ -89,10 +89,10 @@ public:
     ValueGrid *grid() const { return static_cast<ValueGrid *>(widget()); }
 
     // The header row comes first among the children, then the data rows.
-    int childCount() const override { return grid()->RowCount() * grid()->ColumnCount(); }
+    int childCount() const override { return grid()->RowCount() * grid()->columnCount(); }
     QAccessibleInterface *child(int index) const override
     {
-        const int columns = grid()->ColumnCount();
+        const int columns = grid()->columnCount();
         if (index < 0 || index >= childCount())
             return nullptr;
         return cell(index / columns, index % columns);
@@ -101,7 +101,7 @@ public:
     {
         if (const QAccessibleTableCellInterface *cell =
                 const_cast<QAccessibleInterface *>(child)->tableCellInterface())
-            return (cell->rowIndex() + 1) * grid()->ColumnCount() + cell->columnIndex();
+            return (cell->rowIndex() + 1) * grid()->columnCount() + cell->columnIndex();
         return -1;
     }
     void *interface_cast(QAccessible::InterfaceType type) override
@@ -133,20 +133,20 @@ public:
     QString rowDescription(int) const override { return {}; }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return int(selectedRows().size()); }
-    int columnCount() const override { return grid()->ColumnCount(); }
+    int columnCount() const override { return grid()->columnCount(); }
     int rowCount() const override { return grid()->RowCount() - 1; }
     QList<int> selectedColumns() const override { return {}; }
     QList<int> selectedRows() const override
     {
         QList<int> rows;
         for (int row = 1; row < grid()->RowCount(); ++row) {
-            if (grid()->IsRowSelected(row))
+            if (grid()->isRowSelected(row))
                 rows << row - 1;
         }
         return rows;
     }
     bool isColumnSelected(int) const override { return false; }
-    bool isRowSelected(int row) const override { return grid()->IsRowSelected(row + 1); }
+    bool isRowSelected(int row) const override { return grid()->isRowSelected(row + 1); }
     bool selectRow(int row) override
     {
         grid()->SetRow(row + 1);
@@ -160,7 +160,7 @@ public:
 private:
     QAccessibleInterface *cell(int row, int column) const
     {
-        const int index = row * grid()->ColumnCount() + column;
+        const int index = row * grid()->columnCount() + column;
         auto found = m_cells.constFind(index);
         if (found != m_cells.cend())
             return QAccessible::accessibleInterface(*found);
@@ -178,7 +178,7 @@ QList<QAccessibleInterface *> GridCell::columnHeaderCells() const
     return {grid->child(m_column)};
 }
 
-QAccessibleInterface *MakeGridTable(const QString &, QObject *object)
+QAccessibleInterface *makeGridTable(const QString &, QObject *object)
 {
     if (auto *grid = qobject_cast<ValueGrid *>(object))
         return new GridTable(grid);
@@ -187,17 +187,17 @@ QAccessibleInterface *MakeGridTable(const QString &, QObject *object)
 
 } // namespace
 
-void AnnounceGridChanges(ValueGrid *grid)
+void announceGridChanges(ValueGrid *grid)
 {
     static bool factoryInstalled = false;
     if (!factoryInstalled) {
-        QAccessible::installFactory(MakeGridTable);
+        QAccessible::installFactory(makeGridTable);
         factoryInstalled = true;
     }
 
     QObject::connect(grid, &ValueGrid::selectionChanged, grid, [grid] {
         QAccessibleEvent selected(grid, QAccessible::SelectionAdd);
-        selected.setChild(grid->Row() * grid->ColumnCount());
+        selected.setChild(grid->Row() * grid->columnCount());
         QAccessible::updateAccessibility(&selected);
     });
     QObject::connect(grid, &ValueGrid::rowCountChanged, grid, [grid] {

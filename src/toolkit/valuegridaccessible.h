@@ -4,4 +4,4 @@ class ValueGrid;
 
 // Makes the grid a table for assistive technology, its cells reading the texts the grid
 // shows, and tells it of every change of the selection, the view and the row count.
-void AnnounceGridChanges(ValueGrid *grid);
+void announceGridChanges(ValueGrid *grid);

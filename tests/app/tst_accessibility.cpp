@@ -12,26 +12,26 @@
 
 namespace {
 
-QString Name(QObject *object)
+QString name(QObject *object)
 {
     return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
 }
 
-QString Description(QObject *object)
+QString description(QObject *object)
 {
     return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Description);
 }
 
 // Every control reachable from the root, the grid's cells left out (they are checked
 // through the table).
-void Walk(QAccessibleInterface *node, QList<QAccessibleInterface *> &found)
+void walk(QAccessibleInterface *node, QList<QAccessibleInterface *> &found)
 {
     found << node;
     if (node->role() == QAccessible::Table)
         return;
     for (int i = 0; i < node->childCount(); ++i) {
         if (QAccessibleInterface *child = node->child(i))
-            Walk(child, found);
+            walk(child, found);
     }
 }
 
@@ -53,7 +53,7 @@ private slots:
 private:
     template <typename T = QWidget> T *child(const char *name)
     {
-        return WindowPart<T>(window, name);
+        return windowPart<T>(window, name);
     }
     void selectTab(int index) { child<QTabBar>("tabs")->setCurrentIndex(index); }
 
@@ -80,7 +80,7 @@ void TestAccessibility::everyShownControlHasANameAndARole()
     for (int tab : {0, 1, 2}) {
         selectTab(tab);
         QList<QAccessibleInterface *> nodes;
-        Walk(QAccessible::queryAccessibleInterface(window), nodes);
+        walk(QAccessible::queryAccessibleInterface(window), nodes);
         int checked = 0;
         for (QAccessibleInterface *node : nodes) {
             if (node->state().invisible || !controls.contains(node->role()))
@@ -104,9 +104,9 @@ void TestAccessibility::topBarReadsItsTabsButtonsAndBox()
             tabNames << tabs->child(i)->text(QAccessible::Name);
     }
     QCOMPARE(tabNames, (QStringList{"Odometer", "Calculate", "Table"}));
-    QCOMPARE(Name(child("RadioButton2")), QStringLiteral("2 bytes"));
+    QCOMPARE(name(child("RadioButton2")), QStringLiteral("2 bytes"));
     QCOMPARE(QAccessible::queryAccessibleInterface(child("RadioButton1"))->state().checked, 1);
-    QCOMPARE(Name(child("Image1")), QStringLiteral("Quorvel web page"));
+    QCOMPARE(name(child("Image1")), QStringLiteral("Quorvel web page"));
 
     selectTab(2);
     QAccessibleInterface *center = QAccessible::queryAccessibleInterface(child("center"));
@@ -116,16 +116,16 @@ void TestAccessibility::topBarReadsItsTabsButtonsAndBox()
 
 void TestAccessibility::odometersReadTheirRadixAndDigits()
 {
-    QCOMPARE(Name(child("Od1")), QStringLiteral("Binary odometer"));
-    QCOMPARE(Name(child("Od4")), QStringLiteral("Hexadecimal odometer"));
-    QCOMPARE(Description(child("Od2")), QStringLiteral("000"));
+    QCOMPARE(name(child("Od1")), QStringLiteral("Binary odometer"));
+    QCOMPARE(name(child("Od4")), QStringLiteral("Hexadecimal odometer"));
+    QCOMPARE(description(child("Od2")), QStringLiteral("000"));
     for (int press = 0; press < 11; ++press)
         child<QAbstractButton>("W7SpeedButton1")->click();
-    QCOMPARE(Description(child("Od1")), QStringLiteral("00001011"));
-    QCOMPARE(Description(child("Od2")), QStringLiteral("013"));
-    QCOMPARE(Description(child("Od3")), QStringLiteral("011"));
-    QCOMPARE(Description(child("Od4")), QStringLiteral("0B"));
-    QCOMPARE(Name(child("W7SpeedButton3")), QStringLiteral("^"));
+    QCOMPARE(description(child("Od1")), QStringLiteral("00001011"));
+    QCOMPARE(description(child("Od2")), QStringLiteral("013"));
+    QCOMPARE(description(child("Od3")), QStringLiteral("011"));
+    QCOMPARE(description(child("Od4")), QStringLiteral("0B"));
+    QCOMPARE(name(child("W7SpeedButton3")), QStringLiteral("^"));
 
     // The decimal entry box reads its value.
     child<QAbstractButton>("W7SpeedButton4")->click();
@@ -135,33 +135,33 @@ void TestAccessibility::odometersReadTheirRadixAndDigits()
 
     // In two bytes the binary odometer reads sixteen digits.
     child<QRadioButton>("RadioButton2")->click();
-    QCOMPARE(Description(child("Od1")), QString(16, QLatin1Char('0')));
+    QCOMPARE(description(child("Od1")), QString(16, QLatin1Char('0')));
 }
 
 void TestAccessibility::boardCellsReadTheirPlaceAndDigit()
 {
     selectTab(1);
-    QCOMPARE(Description(child("W7SpeedButton9")), QStringLiteral("selected"));
-    QCOMPARE(Description(child("W7SpeedButton5")), QString());
-    QCOMPARE(Name(child("hint1")), QStringLiteral("Enter first number"));
+    QCOMPARE(description(child("W7SpeedButton9")), QStringLiteral("selected"));
+    QCOMPARE(description(child("W7SpeedButton5")), QString());
+    QCOMPARE(name(child("hint1")), QStringLiteral("Enter first number"));
 
     for (QChar key : QStringLiteral("FFFF1\r"))
         window->FormKeyPress(key);
     child<QAbstractButton>("W7SpeedButton6")->click();
 
-    QCOMPARE(Name(child("c35")), QStringLiteral("Result, column 5"));
-    QCOMPARE(Description(child("c35")), QStringLiteral("1"));
-    QCOMPARE(Description(child("c31")), QStringLiteral("0"));
-    QCOMPARE(Name(child("c24")), QStringLiteral("Second number, column 4"));
-    QCOMPARE(Description(child("c24")), QStringLiteral("blank"));
-    QCOMPARE(Name(child("r5")), QStringLiteral("Mark above column 5"));
-    QCOMPARE(Description(child("r5")), QStringLiteral("1"));
-    QCOMPARE(Description(child("op")), QStringLiteral("+"));
+    QCOMPARE(name(child("c35")), QStringLiteral("Result, column 5"));
+    QCOMPARE(description(child("c35")), QStringLiteral("1"));
+    QCOMPARE(description(child("c31")), QStringLiteral("0"));
+    QCOMPARE(name(child("c24")), QStringLiteral("Second number, column 4"));
+    QCOMPARE(description(child("c24")), QStringLiteral("blank"));
+    QCOMPARE(name(child("r5")), QStringLiteral("Mark above column 5"));
+    QCOMPARE(description(child("r5")), QStringLiteral("1"));
+    QCOMPARE(description(child("op")), QStringLiteral("+"));
 
     // Choosing octal moves the lit state.
     child<QAbstractButton>("W7SpeedButton5")->click();
-    QCOMPARE(Description(child("W7SpeedButton5")), QStringLiteral("selected"));
-    QCOMPARE(Description(child("W7SpeedButton9")), QString());
+    QCOMPARE(description(child("W7SpeedButton5")), QStringLiteral("selected"));
+    QCOMPARE(description(child("W7SpeedButton9")), QString());
 }
 
 void TestAccessibility::tableReadsItsCellsThroughTheTable()

@@ -13,7 +13,7 @@ namespace {
 
 QStringList capturedTrace;
 
-void CaptureTrace(QtMsgType, const QMessageLogContext &context, const QString &message)
+void captureTrace(QtMsgType, const QMessageLogContext &context, const QString &message)
 {
     if (QLatin1String(context.category) == QLatin1String("quorvel.trace"))
         capturedTrace << message;
@@ -42,7 +42,7 @@ private slots:
 private:
     template <typename T = QWidget> T *child(const char *name)
     {
-        return WindowPart<T>(window, name);
+        return windowPart<T>(window, name);
     }
     QSize outerSize() const { return window->frameGeometry().size(); }
     void selectTab(int index) { child<QTabBar>("tabs")->setCurrentIndex(index); }
@@ -73,7 +73,7 @@ void TestMainWindow::startsOnTheOdometerPage()
     QCOMPARE(outerSize(), QSize(442, 356));
     QVERIFY(child<QRadioButton>("RadioButton1")->isChecked());
     QVERIFY(!child<QRadioButton>("RadioButton3")->isVisible());
-    QVERIFY(window->SuppressCenterChange);
+    QVERIFY(child<QWidget>("pan3")->property("SuppressCenterChange").toBool());
     QCOMPARE(child<QTimer>("Timer2")->isActive(), true);
     QCOMPARE(window->palette().color(QPalette::Window), QColor(Qt::white));
     QCOMPARE(window->font().family(), QStringLiteral("Tahoma"));
@@ -208,7 +208,7 @@ void TestMainWindow::traceLinesAreCutAt255Characters()
 {
     QLoggingCategory::setFilterRules(QStringLiteral("quorvel.trace.debug=true"));
     capturedTrace.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(CaptureTrace);
+    const QtMessageHandler previous = qInstallMessageHandler(captureTrace);
     DebugTrace("1   4:1");
     DebugTrace(QByteArray(300, 'x'));
     qInstallMessageHandler(previous);
@@ -219,7 +219,7 @@ void TestMainWindow::traceLinesAreCutAt255Characters()
 
     // Off by default: nothing reaches the channel.
     capturedTrace.clear();
-    qInstallMessageHandler(CaptureTrace);
+    qInstallMessageHandler(captureTrace);
     DebugTrace("14  0");
     qInstallMessageHandler(previous);
     QVERIFY(capturedTrace.isEmpty());

@@ -16,11 +16,11 @@ private slots:
 
 private:
     // A stand-in opener that notes each address it is given, then stays a while.
-    QString MakeOpener(const QTemporaryDir &folder, const char *stay);
-    QStringList Noted(const QTemporaryDir &folder);
+    QString makeOpener(const QTemporaryDir &folder, const char *stay);
+    QStringList noted(const QTemporaryDir &folder);
 };
 
-QString TestShellLauncher::MakeOpener(const QTemporaryDir &folder, const char *stay)
+QString TestShellLauncher::makeOpener(const QTemporaryDir &folder, const char *stay)
 {
     const QString path = folder.filePath(QStringLiteral("opener"));
     QFile opener(path);
@@ -32,7 +32,7 @@ QString TestShellLauncher::MakeOpener(const QTemporaryDir &folder, const char *s
     return path;
 }
 
-QStringList TestShellLauncher::Noted(const QTemporaryDir &folder)
+QStringList TestShellLauncher::noted(const QTemporaryDir &folder)
 {
     QFile noted(folder.filePath(QStringLiteral("noted")));
     noted.open(QIODevice::ReadOnly);
@@ -43,21 +43,21 @@ void TestShellLauncher::launchReturnsAtOnceAndIgnoresClicksWhileRunning()
 {
     QTemporaryDir folder;
     ShellLauncher launcher;
-    launcher.setProgram(MakeOpener(folder, "1"));
+    launcher.setProgram(makeOpener(folder, "1"));
     QElapsedTimer clock;
     clock.start();
-    launcher.Launch(QStringLiteral("https://example.org/a b"));
+    launcher.launch(QStringLiteral("https://example.org/a b"));
     QVERIFY(clock.elapsed() < 500);
     QVERIFY(launcher.isRunning());
-    launcher.Launch(QStringLiteral("https://example.org/second"));
+    launcher.launch(QStringLiteral("https://example.org/second"));
     QTRY_VERIFY_WITH_TIMEOUT(!launcher.isRunning(), 5000);
-    QCOMPARE(Noted(folder), (QStringList{"1:https://example.org/a b", "done"}));
+    QCOMPARE(noted(folder), (QStringList{"1:https://example.org/a b", "done"}));
 
     // Once the handler has ended, the next click launches again.
-    launcher.Launch(QStringLiteral("https://example.org/third"));
+    launcher.launch(QStringLiteral("https://example.org/third"));
     QVERIFY(launcher.isRunning());
     QTRY_VERIFY_WITH_TIMEOUT(!launcher.isRunning(), 5000);
-    QCOMPARE(Noted(folder).size(), 4);
+    QCOMPARE(noted(folder).size(), 4);
 }
 
 void TestShellLauncher::handlerOutlivesTheLauncher()
@@ -65,17 +65,17 @@ void TestShellLauncher::handlerOutlivesTheLauncher()
     QTemporaryDir folder;
     {
         ShellLauncher launcher;
-        launcher.setProgram(MakeOpener(folder, "0.5"));
-        launcher.Launch(QStringLiteral("https://example.org/"));
+        launcher.setProgram(makeOpener(folder, "0.5"));
+        launcher.launch(QStringLiteral("https://example.org/"));
     }
-    QTRY_COMPARE_WITH_TIMEOUT(Noted(folder).size(), 2, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(noted(folder).size(), 2, 5000);
 }
 
 void TestShellLauncher::failedStartIsSilentAndFreesTheLauncher()
 {
     ShellLauncher launcher;
     launcher.setProgram(QStringLiteral("/nonexistent/quorvel-no-such-opener"));
-    launcher.Launch(QStringLiteral("https://example.org/"));
+    launcher.launch(QStringLiteral("https://example.org/"));
     QVERIFY(!launcher.isRunning());
 }
 

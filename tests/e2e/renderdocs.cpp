@@ -20,14 +20,14 @@ constexpr int rollMs = 21 * 30;
 // A place where the pointer lights nothing up.
 constexpr QPoint awayFromControls(5, 300);
 
-QTextStream &Errors()
+QTextStream &errors()
 {
     static QTextStream stream(stderr);
     return stream;
 }
 
 // Takes screenshots until two in a row are the same.
-QImage StillScreen(Story &story, const QString &name)
+QImage stillScreen(Story &story, const QString &name)
 {
     QImage previous;
     QImage shot;
@@ -42,44 +42,44 @@ QImage StillScreen(Story &story, const QString &name)
     return shot;
 }
 
-bool Save(const QImage &picture, const QString &path)
+bool save(const QImage &picture, const QString &path)
 {
     if (picture.save(path))
         return true;
-    Errors() << "could not write " << path << Qt::endl;
+    errors() << "could not write " << path << Qt::endl;
     return false;
 }
 
-void TypeValueIntoOdometers(Story &story, const QString &value)
+void typeValueIntoOdometers(Story &story, const QString &value)
 {
-    story.click(OnPage(entryButton));
+    story.click(onPage(entryButton));
     QThread::msleep(300);
     story.typeText(value);
     story.pressKey(QStringLiteral("Return"));
 }
 
-bool RenderOdometerPage(Story &story, const QString &folder)
+bool renderOdometerPage(Story &story, const QString &folder)
 {
-    TypeValueIntoOdometers(story, QStringLiteral("174"));
-    story.moveMouse(OnPage(secondHexDigit));
-    return Save(StillScreen(story, QStringLiteral("odometer.png")), folder + "/odometer.png");
+    typeValueIntoOdometers(story, QStringLiteral("174"));
+    story.moveMouse(onPage(secondHexDigit));
+    return save(stillScreen(story, QStringLiteral("odometer.png")), folder + "/odometer.png");
 }
 
 // Shoots the board as fast as the X server allows while the wheels roll, and makes a GIF
 // of the frames that differ, each shown for as long as it stood on the screen, between
 // long looks at the old and the new value.
-bool RenderRoll(Story &story, const QString &folder)
+bool renderRoll(Story &story, const QString &folder)
 {
-    TypeValueIntoOdometers(story, QStringLiteral("7"));
+    typeValueIntoOdometers(story, QStringLiteral("7"));
     story.moveMouse(awayFromControls);
-    StillScreen(story, QStringLiteral("roll-start.png"));
-    QList<QImage> frames{story.shot(QStringLiteral("roll-0.png")).copy(OnPage(odometerBoard))};
+    stillScreen(story, QStringLiteral("roll-start.png"));
+    QList<QImage> frames{story.shot(QStringLiteral("roll-0.png")).copy(onPage(odometerBoard))};
     QList<qint64> shownAtMs{0};
-    story.click(OnPage(plusButton));
+    story.click(onPage(plusButton));
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < rollMs + 300) {
-        const QImage board = story.session().screenshot(story.window()).copy(OnPage(odometerBoard));
+        const QImage board = story.session().screenshot(story.window()).copy(onPage(odometerBoard));
         if (board != frames.last()) {
             frames << board;
             shownAtMs << clock.elapsed();
@@ -90,7 +90,7 @@ bool RenderRoll(Story &story, const QString &folder)
         const QString path =
             QDir(story.folder())
                 .filePath(QStringLiteral("roll-frame-%1.png").arg(index, 2, 10, QLatin1Char('0')));
-        if (!Save(frames[index], path))
+        if (!save(frames[index], path))
             return false;
         const bool resting = index == 0 || index == frames.size() - 1;
         const qint64 centiseconds =
@@ -101,30 +101,30 @@ bool RenderRoll(Story &story, const QString &folder)
     int exitCode = -1;
     story.session().run(QStringLiteral("convert"), arguments, &exitCode);
     if (exitCode != 0)
-        Errors() << "convert could not make the GIF" << Qt::endl;
+        errors() << "convert could not make the GIF" << Qt::endl;
     return exitCode == 0;
 }
 
-bool RenderCalculatePage(Story &story, const QString &folder)
+bool renderCalculatePage(Story &story, const QString &folder)
 {
     story.openPage(Tab::Calculate);
-    story.click(OnPage(QPoint(23 + 45, 78 + 13))); // "Decimal #"
+    story.click(onPage(QPoint(23 + 45, 78 + 13))); // "Decimal #"
     for (const char *key : {"1", "Return", "1", "0", "0", "0"})
         story.pressKey(QString::fromLatin1(key));
-    story.click(OnPage(QPoint(28 + 17, 161 + 13))); // "-"
+    story.click(onPage(QPoint(28 + 17, 161 + 13))); // "-"
     story.moveMouse(awayFromControls);
-    return Save(StillScreen(story, QStringLiteral("calculate.png")), folder + "/calculate.png");
+    return save(stillScreen(story, QStringLiteral("calculate.png")), folder + "/calculate.png");
 }
 
-bool RenderTablePage(Story &story, const QString &folder)
+bool renderTablePage(Story &story, const QString &folder)
 {
     story.openPage(Tab::Table);
-    StillScreen(story, QStringLiteral("table-opening.png"));
+    stillScreen(story, QStringLiteral("table-opening.png"));
     story.click(QPoint(682 + 30, 13 + 10)); // the jump-to box
     story.typeText(QStringLiteral("65"));
     story.pressKey(QStringLiteral("Return"));
     story.moveMouse(awayFromControls);
-    return Save(StillScreen(story, QStringLiteral("table.png")), folder + "/table.png");
+    return save(stillScreen(story, QStringLiteral("table.png")), folder + "/table.png");
 }
 
 } // namespace
@@ -133,17 +133,17 @@ int main(int argc, char *argv[])
 {
     QGuiApplication application(argc, argv);
     if (argc != 2) {
-        Errors() << "usage: quorvel_render_docs <folder>" << Qt::endl;
+        errors() << "usage: quorvel_render_docs <folder>" << Qt::endl;
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     Story story(QStringLiteral("docs"));
     const QString failure = story.start();
     if (!failure.isEmpty()) {
-        Errors() << failure << Qt::endl;
+        errors() << failure << Qt::endl;
         return 1;
     }
-    const bool rendered = RenderOdometerPage(story, folder) && RenderRoll(story, folder) &&
-                          RenderCalculatePage(story, folder) && RenderTablePage(story, folder);
+    const bool rendered = renderOdometerPage(story, folder) && renderRoll(story, folder) &&
+                          renderCalculatePage(story, folder) && renderTablePage(story, folder);
     return rendered ? 0 : 1;
 }

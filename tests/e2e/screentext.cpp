@@ -1,6 +1,6 @@
 #include "screentext.h"
 
-#include "app/fonts.h"
+#include "toolkit/look.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -12,7 +12,7 @@ namespace {
 constexpr QRgb inkWhite = 0xFFFFFFFF;
 
 // Pixels of the two masks that differ when b is laid over a with its corner at (dx, dy).
-int Mismatches(const QImage &a, const QImage &b, int dx, int dy)
+int mismatches(const QImage &a, const QImage &b, int dx, int dy)
 {
     const QRect canvas = QRect(QPoint(0, 0), a.size()).united(QRect(QPoint(dx, dy), b.size()));
     int count = 0;
@@ -26,7 +26,7 @@ int Mismatches(const QImage &a, const QImage &b, int dx, int dy)
     return count;
 }
 
-int InkCount(const QImage &mask)
+int inkCount(const QImage &mask)
 {
     int count = 0;
     for (int y = 0; y < mask.height(); ++y)
@@ -35,7 +35,7 @@ int InkCount(const QImage &mask)
     return count;
 }
 
-QRect InkBounds(const QImage &mask, int left, int right)
+QRect inkBounds(const QImage &mask, int left, int right)
 {
     QRect bounds;
     for (int y = 0; y < mask.height(); ++y)
@@ -45,7 +45,7 @@ QRect InkBounds(const QImage &mask, int left, int right)
     return bounds;
 }
 
-QImage DrawnGlyph(const QFont &font, QChar character)
+QImage drawnGlyph(const QFont &font, QChar character)
 {
     const QFontMetrics metrics(font);
     QImage picture(metrics.horizontalAdvance(character) + 8, metrics.height() + 8,
@@ -60,7 +60,7 @@ QImage DrawnGlyph(const QFont &font, QChar character)
 
 } // namespace
 
-QImage InkMask(const QImage &shot, const QRect &area, const ScreenText::InkTest &isInk)
+QImage inkMask(const QImage &shot, const QRect &area, const ScreenText::InkTest &isInk)
 {
     QImage mask(area.size(), QImage::Format_RGB32);
     mask.fill(Qt::black);
@@ -72,9 +72,9 @@ QImage InkMask(const QImage &shot, const QRect &area, const ScreenText::InkTest 
     return mask;
 }
 
-QFont ProgramFont(const char *family, int pixelSize, bool bold)
+QFont programFont(const char *family, int pixelSize, bool bold)
 {
-    RegisterStandInFonts();
+    registerStandInFonts();
     QFont font(QString::fromLatin1(family));
     font.setPixelSize(pixelSize);
     font.setBold(bold);
@@ -85,9 +85,9 @@ ScreenText::ScreenText(const QFont &font, const QString &alphabet, InkTest isInk
     : m_isInk(std::move(isInk))
 {
     for (QChar character : alphabet) {
-        const QImage picture = DrawnGlyph(font, character);
-        const QImage mask = InkMask(picture, picture.rect(), DarkInk);
-        const QRect bounds = InkBounds(mask, 0, mask.width() - 1);
+        const QImage picture = drawnGlyph(font, character);
+        const QImage mask = inkMask(picture, picture.rect(), darkInk);
+        const QRect bounds = inkBounds(mask, 0, mask.width() - 1);
         if (!bounds.isEmpty())
             m_glyphs.append({character, mask.copy(bounds)});
     }
@@ -95,7 +95,7 @@ ScreenText::ScreenText(const QFont &font, const QString &alphabet, InkTest isInk
 
 QString ScreenText::read(const QImage &shot, const QRect &area) const
 {
-    const QImage ink = InkMask(shot, area, m_isInk);
+    const QImage ink = inkMask(shot, area, m_isInk);
     QString text;
     for (const QRect &bounds : glyphBounds(ink))
         text += closestCharacter(ink.copy(bounds));
@@ -107,11 +107,11 @@ QList<QRect> ScreenText::glyphBounds(const QImage &ink) const
     QList<QRect> glyphs;
     int start = -1;
     for (int x = 0; x <= ink.width(); ++x) {
-        const bool inked = x < ink.width() && !InkBounds(ink, x, x).isEmpty();
+        const bool inked = x < ink.width() && !inkBounds(ink, x, x).isEmpty();
         if (inked && start < 0)
             start = x;
         if (!inked && start >= 0) {
-            glyphs << InkBounds(ink, start, x - 1);
+            glyphs << inkBounds(ink, start, x - 1);
             start = -1;
         }
     }
@@ -124,12 +124,12 @@ QChar ScreenText::closestCharacter(const QImage &mask) const
     // each candidate is tried at the offsets around the glyph's corner.
     QChar closest = QChar::ReplacementCharacter;
     double bestScore = std::numeric_limits<double>::max();
-    const int ink = InkCount(mask);
+    const int ink = inkCount(mask);
     for (const Glyph &glyph : m_glyphs) {
-        const int total = ink + InkCount(glyph.mask);
+        const int total = ink + inkCount(glyph.mask);
         for (int dy = -1; dy <= 1; ++dy) {
             for (int dx = -1; dx <= 1; ++dx) {
-                const double score = double(Mismatches(mask, glyph.mask, dx, dy)) / total;
+                const double score = double(mismatches(mask, glyph.mask, dx, dy)) / total;
                 if (score < bestScore) {
                     bestScore = score;
                     closest = glyph.character;

@@ -17,13 +17,13 @@ class ScreenText
 public:
     using InkTest = std::function<bool(QRgb)>;
 
-    ScreenText(const QFont &font, const QString &alphabet, InkTest isInk = DarkInk);
+    ScreenText(const QFont &font, const QString &alphabet, InkTest isInk = darkInk);
 
     // The characters in the area, left to right; an empty text where the area has no ink.
     QString read(const QImage &shot, const QRect &area) const;
 
     // Black and the dark greys of its smoothed edges; no colour.
-    static bool DarkInk(QRgb pixel)
+    static bool darkInk(QRgb pixel)
     {
         return qMax(qMax(qRed(pixel), qGreen(pixel)), qBlue(pixel)) < 128;
     }
@@ -43,7 +43,7 @@ private:
 };
 
 // The ink of the area as a mask, white where isInk holds.
-QImage InkMask(const QImage &shot, const QRect &area, const ScreenText::InkTest &isInk);
+QImage inkMask(const QImage &shot, const QRect &area, const ScreenText::InkTest &isInk);
 
 // The font the program asks for, by its layout name, at a pixel height.
-QFont ProgramFont(const char *family, int pixelSize, bool bold);
+QFont programFont(const char *family, int pixelSize, bool bold);

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-Story::Story(const QString &name) : m_folder(ScreenshotFolder() + QLatin1Char('/') + name)
+Story::Story(const QString &name) : m_folder(screenshotFolder() + QLatin1Char('/') + name)
 {
     QDir(m_folder).removeRecursively();
     QDir().mkpath(m_folder);
@@ -31,7 +31,7 @@ QString Story::start()
     if (!waitForScreen(
             QStringLiteral("opening.png"),
             [this](const QImage &shot) {
-                return (m_tabCaptions = FindTabCaptions(shot)).size() == 3;
+                return (m_tabCaptions = findTabCaptions(shot)).size() == 3;
             },
             opening))
         return QStringLiteral("the three tab captions did not show");
@@ -47,7 +47,7 @@ bool Story::waitForScreen(const QString &name, const std::function<bool(const QI
                           QImage &shot, int timeoutMs)
 {
     const bool met =
-        WaitUntil([&] { return condition(shot = m_session.screenshot(m_window)); }, timeoutMs);
+        waitUntil([&] { return condition(shot = m_session.screenshot(m_window)); }, timeoutMs);
     shot.save(m_folder + QLatin1Char('/') + name);
     return met;
 }
@@ -55,9 +55,9 @@ bool Story::waitForScreen(const QString &name, const std::function<bool(const QI
 bool Story::openPage(Tab tab)
 {
     click(m_tabCaptions.at(int(tab)).center());
-    return WaitUntil(
+    return waitUntil(
         [&] {
-            return SelectedTabOnScreen(m_session.screenshot(m_window), m_tabCaptions) == int(tab);
+            return selectedTabOnScreen(m_session.screenshot(m_window), m_tabCaptions) == int(tab);
         },
         5000);
 }
@@ -76,7 +76,7 @@ QStringList Story::trace()
 bool Story::waitForTrace(const std::function<bool(const QString &)> &matches, int count,
                          int timeoutMs)
 {
-    return WaitUntil(
+    return waitUntil(
         [&] {
             const QStringList lines = trace();
             return std::count_if(lines.cbegin(), lines.cend(), matches) >= count;

@@ -11,16 +11,16 @@
 #include <functional>
 
 // The page panels stand at this place of the client area, just below the top bar.
-inline constexpr QPoint PageOrigin(1, 40);
+inline constexpr QPoint pageOrigin(1, 40);
 
-inline QRect OnPage(const QRect &place)
+inline QRect onPage(const QRect &place)
 {
-    return place.translated(PageOrigin);
+    return place.translated(pageOrigin);
 }
 
-inline QPoint OnPage(QPoint place)
+inline QPoint onPage(QPoint place)
 {
-    return place + PageOrigin;
+    return place + pageOrigin;
 }
 
 enum class Tab { Odometer = 0, Calculate = 1, Table = 2 };

@@ -9,7 +9,7 @@ constexpr int captionTop = 16;
 constexpr int captionBottom = 38;
 constexpr int widestGapInsideACaption = 8;
 
-bool ColumnHasInk(const QImage &shot, int x)
+bool columnHasInk(const QImage &shot, int x)
 {
     for (int y = captionTop; y <= captionBottom; ++y) {
         if (qGray(shot.pixel(x, y)) < 90)
@@ -20,12 +20,12 @@ bool ColumnHasInk(const QImage &shot, int x)
 
 } // namespace
 
-QList<QRect> FindTabCaptions(const QImage &shot)
+QList<QRect> findTabCaptions(const QImage &shot)
 {
     QList<QRect> captions;
     int gap = widestGapInsideACaption + 1;
     for (int x = stripLeft; x <= qMin(stripRight, shot.width() - 1); ++x) {
-        if (!ColumnHasInk(shot, x)) {
+        if (!columnHasInk(shot, x)) {
             ++gap;
             continue;
         }
@@ -38,7 +38,7 @@ QList<QRect> FindTabCaptions(const QImage &shot)
     return captions;
 }
 
-int SelectedTabOnScreen(const QImage &shot, const QList<QRect> &captions)
+int selectedTabOnScreen(const QImage &shot, const QList<QRect> &captions)
 {
     // The selected face is grey, the others white: average the paper between the letters.
     for (int index = 0; index < captions.size(); ++index) {

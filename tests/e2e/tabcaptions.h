@@ -7,7 +7,7 @@
 // Finds the tab captions of the top bar on a screenshot of the window: the runs of dark
 // caption ink along the tab strip, separated by the wider gaps between tabs. Returns one
 // rectangle per caption, left to right, in client coordinates.
-QList<QRect> FindTabCaptions(const QImage &shot);
+QList<QRect> findTabCaptions(const QImage &shot);
 
 // The index of the tab drawn selected, by the grey face behind its caption, or -1.
-int SelectedTabOnScreen(const QImage &shot, const QList<QRect> &captions);
+int selectedTabOnScreen(const QImage &shot, const QList<QRect> &captions);

@@ -17,11 +17,11 @@ private slots:
     void aClickRollsToTheNextValue();
 
 private:
-    QImage OdometerOnScreen(const QString &shotName);
+    QImage odometerOnScreen(const QString &shotName);
 
     XSession session;
     qulonglong window = 0;
-    const QImage strip = LoadDigitStrip();
+    const QImage strip = loadDigitStrip();
     static constexpr QPoint OdometerAt{10, 10};
 };
 
@@ -33,18 +33,18 @@ void TestOdometerOnScreen::initTestCase()
     QVERIFY2(window != 0, qPrintable(session.programErrorOutput()));
 }
 
-QImage TestOdometerOnScreen::OdometerOnScreen(const QString &shotName)
+QImage TestOdometerOnScreen::odometerOnScreen(const QString &shotName)
 {
     const QImage shot =
-        session.screenshot(window, ScreenshotFolder() + QLatin1Char('/') + shotName);
+        session.screenshot(window, screenshotFolder() + QLatin1Char('/') + shotName);
     return shot.copy(QRect(OdometerAt, QSize(8 * CellWidth, CellHeight)));
 }
 
 void TestOdometerOnScreen::showsTheStripCellsOfItsDigits()
 {
-    const QImage expected = RowPicture(strip, QStringLiteral("00000009"));
-    QVERIFY(WaitUntil(
-        [&] { return SamePixels(OdometerOnScreen(QStringLiteral("odometer-9.png")), expected); },
+    const QImage expected = rowPicture(strip, QStringLiteral("00000009"));
+    QVERIFY(waitUntil(
+        [&] { return samePixels(odometerOnScreen(QStringLiteral("odometer-9.png")), expected); },
         5000));
 }
 
@@ -52,12 +52,12 @@ void TestOdometerOnScreen::aClickRollsToTheNextValue()
 {
     session.click(window, OdometerAt + QPoint(7 * CellWidth + 7, 10));
     // The roll takes 21 frames of 30 ms; the screen then keeps the new digits.
-    const QImage expected = RowPicture(strip, QStringLiteral("00000010"));
-    QVERIFY(WaitUntil(
-        [&] { return SamePixels(OdometerOnScreen(QStringLiteral("odometer-10.png")), expected); },
+    const QImage expected = rowPicture(strip, QStringLiteral("00000010"));
+    QVERIFY(waitUntil(
+        [&] { return samePixels(odometerOnScreen(QStringLiteral("odometer-10.png")), expected); },
         5000));
     QTest::qWait(300);
-    QVERIFY(SamePixels(OdometerOnScreen(QStringLiteral("odometer-10.png")), expected));
+    QVERIFY(samePixels(odometerOnScreen(QStringLiteral("odometer-10.png")), expected));
 }
 
 QTEST_MAIN(TestOdometerOnScreen)

@@ -18,22 +18,22 @@ constexpr int cellWidth = 29;
 constexpr int cellHeight = 67;
 constexpr int rowTops[] = {0, 25, 81, 154};
 
-int CellLeft(int column)
+int cellLeft(int column)
 {
     return 305 - 35 * (column - 1);
 }
 
-bool IsBlue(QRgb pixel)
+bool isBlue(QRgb pixel)
 {
     return qBlue(pixel) > 200 && qRed(pixel) < 90 && qGreen(pixel) < 90;
 }
 
-bool IsRed(QRgb pixel)
+bool isRed(QRgb pixel)
 {
     return qRed(pixel) > 200 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
 }
 
-int CountInk(const QImage &shot, const QRect &area, bool (*isInk)(QRgb))
+int countInk(const QImage &shot, const QRect &area, bool (*isInk)(QRgb))
 {
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
@@ -52,7 +52,7 @@ public:
     QString row(int row) const
     {
         return readColumns(digits(), row == 3 ? 5 : 4, [row](int column) {
-            return QRect(CellLeft(column), rowTops[row], cellWidth + 5, cellHeight);
+            return QRect(cellLeft(column), rowTops[row], cellWidth + 5, cellHeight);
         });
     }
 
@@ -60,7 +60,7 @@ public:
     QString topMarks() const
     {
         return readColumns(marks(), 5, [](int column) {
-            return column >= 2 ? QRect(CellLeft(column) + 2, 4, 22, 21) : QRect();
+            return column >= 2 ? QRect(cellLeft(column) + 2, 4, 22, 21) : QRect();
         });
     }
 
@@ -68,21 +68,21 @@ public:
     QString borrowMarks() const
     {
         return readColumns(marks(), 3,
-                           [](int column) { return QRect(CellLeft(column) - 12, 25, 12, 35); });
+                           [](int column) { return QRect(cellLeft(column) - 12, 25, 12, 35); });
     }
 
-    QString sign() const { return digits().read(m_shot, OnPage(QRect(135, 76, 29, 67))); }
+    QString sign() const { return digits().read(m_shot, onPage(QRect(135, 76, 29, 67))); }
 
     bool struckThrough(int column) const
     {
         static constexpr int strikeLefts[] = {0, 0, 270, 235, 204};
-        return CountInk(m_shot, OnPage(QRect(strikeLefts[column], 60, 25, 30)), IsBlue) > 10;
+        return countInk(m_shot, onPage(QRect(strikeLefts[column], 60, 25, 30)), isBlue) > 10;
     }
 
     bool markedNegative() const
     {
-        return CountInk(m_shot, OnPage(QRect(130, 149, 29, 67)), IsRed) > 20 &&
-               CountInk(m_shot, OnPage(QRect(340, 44, 20, 100)), IsRed) > 20;
+        return countInk(m_shot, onPage(QRect(130, 149, 29, 67)), isRed) > 20 &&
+               countInk(m_shot, onPage(QRect(340, 44, 20, 100)), isRed) > 20;
     }
 
 private:
@@ -96,7 +96,7 @@ private:
             const QRect place = placeOfColumn(column);
             if (place.isNull())
                 continue;
-            const QString character = reader.read(m_shot, OnPage(place));
+            const QString character = reader.read(m_shot, onPage(place));
             text += character.isEmpty() ? QStringLiteral(" ") : character;
         }
         return text;
@@ -104,15 +104,15 @@ private:
 
     static const ScreenText &digits()
     {
-        static const ScreenText reader(ProgramFont("Comic Sans MS", 48, true),
+        static const ScreenText reader(programFont("Comic Sans MS", 48, true),
                                        QStringLiteral("0123456789ABCDEF+-"));
         return reader;
     }
     static const ScreenText &marks()
     {
-        static const ScreenText reader(ProgramFont("Comic Sans MS", 24, true),
+        static const ScreenText reader(programFont("Comic Sans MS", 24, true),
                                        QStringLiteral("0123456789ABCDEF"),
-                                       [](QRgb pixel) { return IsBlue(pixel); });
+                                       [](QRgb pixel) { return isBlue(pixel); });
         return reader;
     }
 
@@ -126,13 +126,13 @@ const QRect hexButton(23, 111, 90, 27);
 const QRect minusButton(28, 161, 34, 27);
 const QRect plusButton(76, 161, 34, 27);
 
-bool IsLit(const QImage &shot, const QRect &button)
+bool isLit(const QImage &shot, const QRect &button)
 {
-    const QColor face = shot.pixelColor(OnPage(button).bottomLeft() + QPoint(45, -3));
+    const QColor face = shot.pixelColor(onPage(button).bottomLeft() + QPoint(45, -3));
     return face.red() > 220 && face.blue() < 170;
 }
 
-bool IsCursorLine(const QString &line)
+bool isCursorLine(const QString &line)
 {
     static const QRegularExpression cursorLine(QStringLiteral("[01]   \\d:\\d$"));
     return cursorLine.match(line).hasMatch();
@@ -171,7 +171,7 @@ QStringList CalculateStory::cursorMoves()
 {
     QStringList moves;
     for (const QString &line : story.trace())
-        if (IsCursorLine(line))
+        if (isCursorLine(line))
             moves << line.right(7);
     return moves;
 }
@@ -181,13 +181,13 @@ void CalculateStory::type(const QStringList &keys, int moves)
     const int expected = int(cursorMoves().size()) + moves;
     for (const QString &key : keys)
         story.pressKey(key);
-    QVERIFY2(story.waitForTrace(IsCursorLine, expected), qPrintable(story.trace().join(u'\n')));
+    QVERIFY2(story.waitForTrace(isCursorLine, expected), qPrintable(story.trace().join(u'\n')));
 }
 
 bool CalculateStory::clickUntilResultReads(const QRect &button, const QString &result,
                                            const QString &shotName, QImage &shot)
 {
-    story.click(OnPage(button.center()));
+    story.click(onPage(button.center()));
     return story.waitForScreen(
         shotName, [&](const QImage &s) { return BoardOnScreen(s).row(3) == result; }, shot);
 }
@@ -195,7 +195,7 @@ bool CalculateStory::clickUntilResultReads(const QRect &button, const QString &r
 void CalculateStory::opensInHexadecimalWithTheCursorBlinking()
 {
     QVERIFY(story.openPage(Tab::Calculate));
-    QVERIFY(story.waitForTrace(IsCursorLine, 1));
+    QVERIFY(story.waitForTrace(isCursorLine, 1));
     // The cursor comes on in the leftmost cell of the first number and blinks every 330 ms,
     // white first.
     const auto isBlinkOfCell14 = [](const QString &line) {
@@ -211,9 +211,9 @@ void CalculateStory::opensInHexadecimalWithTheCursorBlinking()
 
     QImage shot;
     QVERIFY(story.waitForScreen(
-        QStringLiteral("opened.png"), [](const QImage &s) { return IsLit(s, hexButton); }, shot));
-    QVERIFY(!IsLit(shot, decimalButton));
-    QVERIFY(!IsLit(shot, octalButton));
+        QStringLiteral("opened.png"), [](const QImage &s) { return isLit(s, hexButton); }, shot));
+    QVERIFY(!isLit(shot, decimalButton));
+    QVERIFY(!isLit(shot, octalButton));
     const BoardOnScreen board(shot);
     QCOMPARE(board.row(1), QStringLiteral("    "));
     QCOMPARE(board.row(2), QStringLiteral("    "));
@@ -232,7 +232,7 @@ void CalculateStory::sumCarriesIntoTheFifthColumn()
     QCOMPARE(board.row(2), QStringLiteral("   1"));
     QCOMPARE(board.sign(), QStringLiteral("+"));
     QCOMPARE(board.topMarks(), QStringLiteral("1111"));
-    QVERIFY(IsLit(shot, hexButton));
+    QVERIFY(isLit(shot, hexButton));
     QVERIFY(!board.markedNegative());
 
     // On at the leftmost cell of the first number, one cell right per digit, on to the
@@ -244,11 +244,11 @@ void CalculateStory::sumCarriesIntoTheFifthColumn()
 
 void CalculateStory::subtractionExchangesTheOperandsAndBorrowsAcrossZeros()
 {
-    story.click(OnPage(decimalButton.center()));
+    story.click(onPage(decimalButton.center()));
     QImage shot;
     QVERIFY(story.waitForScreen(
         QStringLiteral("decimal-chosen.png"),
-        [](const QImage &s) { return IsLit(s, decimalButton) && !IsLit(s, hexButton); }, shot));
+        [](const QImage &s) { return isLit(s, decimalButton) && !isLit(s, hexButton); }, shot));
     QCOMPARE(BoardOnScreen(shot).row(3), QStringLiteral("     "));
 
     // 1 - 1000: the first number is the smaller, so the two change places.

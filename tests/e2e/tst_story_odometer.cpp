@@ -33,39 +33,39 @@ const QRect downButton(61, 147, 25, 27);
 const QRect entryButton(40, 180, 34, 27);
 constexpr QPoint awayFromControls(5, 300);
 
-WheelRow Read(const QImage &shot, const OdometerPlace &place)
+WheelRow read(const QImage &shot, const OdometerPlace &place)
 {
-    return ReadWheelRow(shot, OnPage(place.topLeft), place.wheels);
+    return readWheelRow(shot, onPage(place.topLeft), place.wheels);
 }
 
 // The four odometers as they read, binary, octal, decimal and hexadecimal.
-QStringList Odometers(const QImage &shot)
+QStringList odometers(const QImage &shot)
 {
-    return {Read(shot, binary).digits, Read(shot, octal).digits, Read(shot, decimal).digits,
-            Read(shot, hexadecimal).digits};
+    return {read(shot, binary).digits, read(shot, octal).digits, read(shot, decimal).digits,
+            read(shot, hexadecimal).digits};
 }
 
-int InkIn(const QImage &shot, const QRect &button, bool (*isInk)(QRgb))
+int inkIn(const QImage &shot, const QRect &button, bool (*isInk)(QRgb))
 {
     int count = 0;
-    const QRect area = OnPage(button);
+    const QRect area = onPage(button);
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
             count += isInk(shot.pixel(x, y)) ? 1 : 0;
     return count;
 }
 
-bool CaptionIsRed(const QImage &shot, const QRect &button)
+bool captionIsRed(const QImage &shot, const QRect &button)
 {
-    return InkIn(shot, button, [](QRgb pixel) {
+    return inkIn(shot, button, [](QRgb pixel) {
                return qRed(pixel) > 200 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
            }) > 10;
 }
 
 // An enabled button writes its caption in dark blue; a disabled one in grey.
-bool CaptionIsDarkBlue(const QImage &shot, const QRect &button)
+bool captionIsDarkBlue(const QImage &shot, const QRect &button)
 {
-    return InkIn(shot, button, [](QRgb pixel) {
+    return inkIn(shot, button, [](QRgb pixel) {
                return qAbs(qRed(pixel) - 30) < 12 && qAbs(qGreen(pixel) - 57) < 12 &&
                       qAbs(qBlue(pixel) - 91) < 12;
            }) > 2;
@@ -104,7 +104,7 @@ void OdometerStory::initTestCase()
 bool OdometerStory::waitForOdometers(const QStringList &digits, const QString &shotName)
 {
     return story.waitForScreen(
-        shotName, [&](const QImage &s) { return Odometers(s) == digits; }, shot);
+        shotName, [&](const QImage &s) { return odometers(s) == digits; }, shot);
 }
 
 void OdometerStory::threeClicksOnPlusShowThreeOnAllFourOdometers()
@@ -113,103 +113,103 @@ void OdometerStory::threeClicksOnPlusShowThreeOnAllFourOdometers()
     const QStringList two{"00000010", "002", "002", "02"};
     const QStringList three{"00000011", "003", "003", "03"};
     for (const QStringList &digits : {one, two, three}) {
-        story.click(OnPage(plusButton.center()));
+        story.click(onPage(plusButton.center()));
         QVERIFY2(waitForOdometers(digits, QStringLiteral("plus.png")),
-                 qPrintable(Odometers(shot).join(u' ')));
+                 qPrintable(odometers(shot).join(u' ')));
     }
-    QCOMPARE(Odometers(shot), three);
+    QCOMPARE(odometers(shot), three);
 }
 
 void OdometerStory::aValueTypedAfterTheEntryButtonShowsOnAllFour()
 {
-    story.click(OnPage(entryButton.center()));
+    story.click(onPage(entryButton.center()));
     // The box opens over the decimal odometer with its value selected, ready to be typed
     // over.
     QVERIFY(story.waitForScreen(
         QStringLiteral("entry-open.png"),
-        [](const QImage &s) { return Read(s, decimal).digits == QLatin1String("???"); }, shot));
+        [](const QImage &s) { return read(s, decimal).digits == QLatin1String("???"); }, shot));
 
     story.typeText(QStringLiteral("255"));
     story.pressKey(QStringLiteral("Return"));
     QVERIFY2(waitForOdometers({"11111111", "377", "255", "FF"}, QStringLiteral("entry-255.png")),
-             qPrintable(Odometers(shot).join(u' ')));
+             qPrintable(odometers(shot).join(u' ')));
 }
 
 void OdometerStory::stepsWrapRoundTheByte()
 {
-    story.click(OnPage(plusButton.center()));
+    story.click(onPage(plusButton.center()));
     QVERIFY2(waitForOdometers({"00000000", "000", "000", "00"}, QStringLiteral("wrap-up.png")),
-             qPrintable(Odometers(shot).join(u' ')));
-    story.click(OnPage(minusButton.center()));
+             qPrintable(odometers(shot).join(u' ')));
+    story.click(onPage(minusButton.center()));
     QVERIFY2(waitForOdometers({"11111111", "377", "255", "FF"}, QStringLiteral("wrap-down.png")),
-             qPrintable(Odometers(shot).join(u' ')));
+             qPrintable(odometers(shot).join(u' ')));
 }
 
 void OdometerStory::countsUpByItselfOnceASecond()
 {
-    story.click(OnPage(upButton.center()));
+    story.click(onPage(upButton.center()));
     story.moveMouse(awayFromControls);
     QVERIFY(story.waitForScreen(
-        QStringLiteral("counting.png"), [](const QImage &s) { return CaptionIsRed(s, upButton); },
+        QStringLiteral("counting.png"), [](const QImage &s) { return captionIsRed(s, upButton); },
         shot));
-    QVERIFY(!CaptionIsRed(shot, downButton));
+    QVERIFY(!captionIsRed(shot, downButton));
     for (const QRect &button : {plusButton, minusButton, entryButton})
-        QVERIFY(!CaptionIsDarkBlue(shot, button));
+        QVERIFY(!captionIsDarkBlue(shot, button));
 
     // Three seconds of counting: the first step comes a second after the press. Every
     // value the odometers stand at on the way is noted.
-    QStringList values{Read(shot, hexadecimal).digits};
+    QStringList values{read(shot, hexadecimal).digits};
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < 3300) {
-        const QStringList now = Odometers(story.session().screenshot(story.window()));
+        const QStringList now = odometers(story.session().screenshot(story.window()));
         if (!now.join(QString()).contains(u'?') && now.last() != values.last()) {
             values << now.last();
-            QCOMPARE(now, Odometers(story.shot(QStringLiteral("counted.png"))));
+            QCOMPARE(now, odometers(story.shot(QStringLiteral("counted.png"))));
         }
     }
-    story.click(OnPage(upButton.center()));
+    story.click(onPage(upButton.center()));
     story.moveMouse(awayFromControls);
     QVERIFY(story.waitForScreen(
         QStringLiteral("stopped.png"),
         [](const QImage &s) {
-            return !CaptionIsRed(s, upButton) && CaptionIsDarkBlue(s, plusButton) &&
-                   CaptionIsDarkBlue(s, minusButton) && CaptionIsDarkBlue(s, entryButton) &&
-                   !Odometers(s).join(QString()).contains(u'?');
+            return !captionIsRed(s, upButton) && captionIsDarkBlue(s, plusButton) &&
+                   captionIsDarkBlue(s, minusButton) && captionIsDarkBlue(s, entryButton) &&
+                   !odometers(s).join(QString()).contains(u'?');
         },
         shot));
     QVERIFY2(values.size() >= 3 && values.size() <= 4, qPrintable(values.join(u' ')));
     QCOMPARE(values, QStringList({"FF", "00", "01", "02"}).mid(0, values.size()));
 
     // Stopped, and the last roll over: a second and a half later the value stands still.
-    const QStringList stopped = Odometers(shot);
+    const QStringList stopped = odometers(shot);
     QTest::qWait(1500);
-    QCOMPARE(Odometers(story.shot(QStringLiteral("still-stopped.png"))), stopped);
+    QCOMPARE(odometers(story.shot(QStringLiteral("still-stopped.png"))), stopped);
 }
 
 void OdometerStory::pointingAtTheFirstOctalDigitLightsTwoBinaryDigits()
 {
-    story.moveMouse(OnPage(octal.topLeft + QPoint(7, 10)));
+    story.moveMouse(onPage(octal.topLeft + QPoint(7, 10)));
     QVERIFY(story.waitForScreen(
         QStringLiteral("hover-octal.png"),
-        [](const QImage &s) { return Read(s, binary).lit.value(0); }, shot));
-    const WheelRow binaryRow = Read(shot, binary);
+        [](const QImage &s) { return read(s, binary).lit.value(0); }, shot));
+    const WheelRow binaryRow = read(shot, binary);
     QCOMPARE(binaryRow.lit, (QList<bool>{true, true, false, false, false, false, false, false}));
-    QCOMPARE(Read(shot, octal).lit, (QList<bool>{true, false, false}));
-    QCOMPARE(Read(shot, hexadecimal).lit, (QList<bool>{false, false}));
+    QCOMPARE(read(shot, octal).lit, (QList<bool>{true, false, false}));
+    QCOMPARE(read(shot, hexadecimal).lit, (QList<bool>{false, false}));
 }
 
 void OdometerStory::pointingAtTheSecondHexDigitLightsTheLowFourBinaryDigits()
 {
-    story.moveMouse(OnPage(hexadecimal.topLeft + QPoint(15 + 7, 10)));
+    story.moveMouse(onPage(hexadecimal.topLeft + QPoint(15 + 7, 10)));
     QVERIFY(story.waitForScreen(
         QStringLiteral("hover-hex.png"),
-        [](const QImage &s) { return Read(s, binary).lit.value(7); }, shot));
-    QCOMPARE(Read(shot, binary).lit,
+        [](const QImage &s) { return read(s, binary).lit.value(7); }, shot));
+    QCOMPARE(read(shot, binary).lit,
              (QList<bool>{false, false, false, false, true, true, true, true}));
-    QCOMPARE(Read(shot, hexadecimal).lit, (QList<bool>{false, true}));
+    QCOMPARE(read(shot, hexadecimal).lit, (QList<bool>{false, true}));
     // Leaving the octal odometer put out its light.
-    QCOMPARE(Read(shot, octal).lit, (QList<bool>{false, false, false}));
+    QCOMPARE(read(shot, octal).lit, (QList<bool>{false, false, false}));
 }
 
 QTEST_MAIN(OdometerStory)

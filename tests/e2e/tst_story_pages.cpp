@@ -16,9 +16,9 @@ constexpr int tableWidth = 857;
 
 // The figures that begin the captions of the two width buttons of the top bar ("1 Byte"
 // and "2 bytes"), as they read on the screen; the letters of the small font touch.
-QString WidthButtonFigures(const QImage &shot)
+QString widthButtonFigures(const QImage &shot)
 {
-    static const ScreenText reader(ProgramFont("Tahoma", 11, false), QStringLiteral("12"));
+    static const ScreenText reader(programFont("Tahoma", 11, false), QStringLiteral("12"));
     return reader.read(shot, QRect(393, 4, 8, 17)) + reader.read(shot, QRect(393, 20, 8, 17));
 }
 
@@ -54,7 +54,7 @@ void PagesStory::initTestCase()
 QSize PagesStory::outerSizeSoon(QSize expected)
 {
     QSize size;
-    WaitUntil([&] { return (size = story.outerSize()) == expected; }, 5000);
+    waitUntil([&] { return (size = story.outerSize()) == expected; }, 5000);
     return size;
 }
 
@@ -76,8 +76,8 @@ void PagesStory::startsAt442By356AndHoldsItAgainstResizing()
 {
     QCOMPARE(outerSizeSoon(narrowWindow), narrowWindow);
     shot = story.shot(QStringLiteral("odometer.png"));
-    QCOMPARE(SelectedTabOnScreen(shot, FindTabCaptions(shot)), int(Tab::Odometer));
-    QCOMPARE(WidthButtonFigures(shot), QStringLiteral("12"));
+    QCOMPARE(selectedTabOnScreen(shot, findTabCaptions(shot)), int(Tab::Odometer));
+    QCOMPARE(widthButtonFigures(shot), QStringLiteral("12"));
     story.session().resizeClient(story.window(), {640, 520});
     QCOMPARE(outerSizeSoon(narrowWindow), narrowWindow);
     story.session().resizeClient(story.window(), {300, 200});
@@ -92,15 +92,15 @@ void PagesStory::tablePageIsWideWithAFreeHeight()
     story.session().resizeClient(story.window(), {600, before.height() + 150});
     QCOMPARE(outerSizeSoon({tableWidth, 356 + 150}), QSize(tableWidth, 356 + 150));
     shot = story.shot(QStringLiteral("table-taller.png"));
-    QCOMPARE(WidthButtonFigures(shot), QStringLiteral("12"));
+    QCOMPARE(widthButtonFigures(shot), QStringLiteral("12"));
 }
 
 void PagesStory::calculatePageIsNarrowWithoutTheWidthButtons()
 {
     openPage(Tab::Calculate, QStringLiteral("calculate.png"));
     QCOMPARE(outerSizeSoon(narrowWindow), narrowWindow);
-    QVERIFY(WaitUntil(
-        [&] { return WidthButtonFigures(story.shot(QStringLiteral("calculate.png"))).isEmpty(); },
+    QVERIFY(waitUntil(
+        [&] { return widthButtonFigures(story.shot(QStringLiteral("calculate.png"))).isEmpty(); },
         5000));
 }
 
@@ -108,9 +108,9 @@ void PagesStory::odometerPageIsNarrowWithTheWidthButtons()
 {
     openPage(Tab::Odometer, QStringLiteral("odometer-again.png"));
     QCOMPARE(outerSizeSoon(narrowWindow), narrowWindow);
-    QVERIFY(WaitUntil(
+    QVERIFY(waitUntil(
         [&] {
-            return WidthButtonFigures(story.shot(QStringLiteral("odometer-again.png"))) ==
+            return widthButtonFigures(story.shot(QStringLiteral("odometer-again.png"))) ==
                    QLatin1String("12");
         },
         5000));

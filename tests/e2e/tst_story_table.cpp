@@ -21,17 +21,17 @@ const QPoint oneByteButton(384, 12);
 const QPoint twoBytesButton(384, 28);
 const QColor selectionFill(0xB7, 0xDB, 0xFF);
 
-QImage GridArea(const QImage &shot)
+QImage gridArea(const QImage &shot)
 {
     return shot.copy(0, gridTop, shot.width(), shot.height() - gridTop);
 }
 
 // The texts of a row of the view (0 for the header, 1 for the first data row below it).
-QStringList RowInView(const QImage &shot, int row)
+QStringList rowInView(const QImage &shot, int row)
 {
-    static const ScreenText data(ProgramFont("Tahoma", 19, false),
+    static const ScreenText data(programFont("Tahoma", 19, false),
                                  QStringLiteral("0123456789ABCDEF-'\\"));
-    static const ScreenText header(ProgramFont("Tahoma", 19, true),
+    static const ScreenText header(programFont("Tahoma", 19, true),
                                    QStringLiteral("BinaryOctalHexUnsignedSignedChar"));
     QStringList texts;
     int left = 0;
@@ -43,13 +43,13 @@ QStringList RowInView(const QImage &shot, int row)
     return texts;
 }
 
-QString CenterBox(const QImage &shot)
+QString centerBoxText(const QImage &shot)
 {
-    static const ScreenText reader(ProgramFont("Tahoma", 11, false), QStringLiteral("0123456789-"));
+    static const ScreenText reader(programFont("Tahoma", 11, false), QStringLiteral("0123456789-"));
     return reader.read(shot, centerBox.adjusted(2, 2, -2, -2));
 }
 
-QStringList Texts(std::initializer_list<const char *> texts)
+QStringList texts(std::initializer_list<const char *> texts)
 {
     QStringList list;
     for (const char *text : texts)
@@ -59,7 +59,7 @@ QStringList Texts(std::initializer_list<const char *> texts)
 
 // The middle of the scroll bar's thumb: the run of the bar's middle column between its two
 // end buttons that is not the colour of the track.
-QPoint ScrollThumb(const QImage &shot)
+QPoint scrollThumb(const QImage &shot)
 {
     const int x = shot.width() - 8;
     const int top = gridTop + 16;
@@ -139,11 +139,11 @@ void TableStory::opensOnTheOneByteTableAtZero()
         opening));
     QVERIFY(wholeRowsInView() >= 5);
     QCOMPARE(selectedRowInView(opening), 4);
-    QCOMPARE(RowInView(opening, 0),
-             Texts({"Binary", "Octal", "Hex", "Unsigned", "Signed", "Char"}));
-    QCOMPARE(RowInView(opening, 3), Texts({"11111111", "377", "FF", "255", "-1", "'\\377'"}));
-    QCOMPARE(RowInView(opening, 4), Texts({"00000000", "0", "00", "0", "0", "'\\000'"}));
-    QCOMPARE(CenterBox(opening), QStringLiteral("0"));
+    QCOMPARE(rowInView(opening, 0),
+             texts({"Binary", "Octal", "Hex", "Unsigned", "Signed", "Char"}));
+    QCOMPARE(rowInView(opening, 3), texts({"11111111", "377", "FF", "255", "-1", "'\\377'"}));
+    QCOMPARE(rowInView(opening, 4), texts({"00000000", "0", "00", "0", "0", "'\\000'"}));
+    QCOMPARE(centerBoxText(opening), QStringLiteral("0"));
 }
 
 void TableStory::twoBytesAndBackToOneByte()
@@ -153,20 +153,20 @@ void TableStory::twoBytesAndBackToOneByte()
     QVERIFY(story.waitForScreen(
         QStringLiteral("two-bytes.png"),
         [](const QImage &s) {
-            return RowInView(s, 4).value(0) == QLatin1String("0000000000000000");
+            return rowInView(s, 4).value(0) == QLatin1String("0000000000000000");
         },
         shot));
     QCOMPARE(selectedRowInView(shot), 4);
-    QCOMPARE(RowInView(shot, 0), Texts({"Binary", "Octal", "Hex", "Unsigned", "Signed", ""}));
-    QCOMPARE(RowInView(shot, 3), Texts({"1111111111111111", "177777", "FFFF", "65535", "-1", ""}));
-    QCOMPARE(RowInView(shot, 4), Texts({"0000000000000000", "0", "0000", "0", "0", ""}));
-    QCOMPARE(CenterBox(shot), QStringLiteral("0"));
+    QCOMPARE(rowInView(shot, 0), texts({"Binary", "Octal", "Hex", "Unsigned", "Signed", ""}));
+    QCOMPARE(rowInView(shot, 3), texts({"1111111111111111", "177777", "FFFF", "65535", "-1", ""}));
+    QCOMPARE(rowInView(shot, 4), texts({"0000000000000000", "0", "0000", "0", "0", ""}));
+    QCOMPARE(centerBoxText(shot), QStringLiteral("0"));
 
     story.click(oneByteButton);
     QVERIFY(story.waitForScreen(
         QStringLiteral("one-byte-again.png"),
-        [&](const QImage &s) { return GridArea(s) == GridArea(opening); }, shot));
-    QCOMPARE(CenterBox(shot), QStringLiteral("0"));
+        [&](const QImage &s) { return gridArea(s) == gridArea(opening); }, shot));
+    QCOMPARE(centerBoxText(shot), QStringLiteral("0"));
 }
 
 void TableStory::typingAloneMovesNothing()
@@ -176,8 +176,8 @@ void TableStory::typingAloneMovesNothing()
     QImage typed;
     QVERIFY(story.waitForScreen(
         QStringLiteral("typed-65.png"),
-        [](const QImage &s) { return CenterBox(s) == QLatin1String("65"); }, typed));
-    QCOMPARE(GridArea(typed), GridArea(opening));
+        [](const QImage &s) { return centerBoxText(s) == QLatin1String("65"); }, typed));
+    QCOMPARE(gridArea(typed), gridArea(opening));
 }
 
 void TableStory::enterJumpsWithTheValueFourthInView()
@@ -186,10 +186,10 @@ void TableStory::enterJumpsWithTheValueFourthInView()
     QImage jumped;
     QVERIFY(story.waitForScreen(
         QStringLiteral("after-enter.png"),
-        [](const QImage &s) { return RowInView(s, 4).value(4) == QLatin1String("65"); }, jumped));
+        [](const QImage &s) { return rowInView(s, 4).value(4) == QLatin1String("65"); }, jumped));
     QCOMPARE(selectedRowInView(jumped), 4);
-    QCOMPARE(RowInView(jumped, 4), Texts({"01000001", "101", "41", "65", "65", "'A'"}));
-    QCOMPARE(CenterBox(jumped), QStringLiteral("65"));
+    QCOMPARE(rowInView(jumped, 4), texts({"01000001", "101", "41", "65", "65", "'A'"}));
+    QCOMPARE(centerBoxText(jumped), QStringLiteral("65"));
 }
 
 void TableStory::wheelMovesTheSelectionThenTheView()
@@ -201,15 +201,15 @@ void TableStory::wheelMovesTheSelectionThenTheView()
     QVERIFY(story.waitForScreen(
         QStringLiteral("wheel-inside.png"),
         [&](const QImage &s) { return selectedRowInView(s) == lastRow; }, inside));
-    QCOMPARE(CenterBox(inside), QStringLiteral("65"));
+    QCOMPARE(centerBoxText(inside), QStringLiteral("65"));
 
     story.session().scrollWheel(story.window(), overGrid, 1);
     QImage past;
     QVERIFY(story.waitForScreen(
         QStringLiteral("wheel-past-edge.png"),
-        [](const QImage &s) { return CenterBox(s) == QLatin1String("66"); }, past));
+        [](const QImage &s) { return centerBoxText(s) == QLatin1String("66"); }, past));
     QCOMPARE(selectedRowInView(past), 4);
-    QCOMPARE(RowInView(past, 4).value(4), QStringLiteral("66"));
+    QCOMPARE(rowInView(past, 4).value(4), QStringLiteral("66"));
     // The view moved by one row: what was the second row in view is now the first.
     QCOMPARE(past.copy(0, gridTop + rowHeight, 280, rowHeight),
              inside.copy(0, gridTop + rowHeight * 2, 280, rowHeight));
@@ -218,14 +218,14 @@ void TableStory::wheelMovesTheSelectionThenTheView()
 void TableStory::thumbDraggedToTheTopShowsTheFirstRows()
 {
     const QImage before = story.shot(QStringLiteral("before-drag.png"));
-    const QPoint thumb = ScrollThumb(before);
+    const QPoint thumb = scrollThumb(before);
     story.session().drag(story.window(), thumb, {thumb.x(), 0});
     QImage top;
     QVERIFY(story.waitForScreen(
         QStringLiteral("dragged-to-top.png"),
-        [](const QImage &s) { return CenterBox(s) == QLatin1String("-125"); }, top));
-    QCOMPARE(RowInView(top, 1), Texts({"10000000", "200", "80", "128", "-128", "'\\200'"}));
-    QCOMPARE(RowInView(top, 4), Texts({"10000011", "203", "83", "131", "-125", "'\\203'"}));
+        [](const QImage &s) { return centerBoxText(s) == QLatin1String("-125"); }, top));
+    QCOMPARE(rowInView(top, 1), texts({"10000000", "200", "80", "128", "-128", "'\\200'"}));
+    QCOMPARE(rowInView(top, 4), texts({"10000011", "203", "83", "131", "-125", "'\\203'"}));
     QCOMPARE(selectedRowInView(top), 4);
 }
 

@@ -10,14 +10,14 @@
 
 namespace {
 
-QString WindowId(qulonglong window)
+QString windowId(qulonglong window)
 {
     return QString::number(window);
 }
 
 } // namespace
 
-bool WaitUntil(const std::function<bool()> &condition, int timeoutMs)
+bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
 {
     QElapsedTimer clock;
     clock.start();
@@ -29,7 +29,7 @@ bool WaitUntil(const std::function<bool()> &condition, int timeoutMs)
     return true;
 }
 
-QString ScreenshotFolder()
+QString screenshotFolder()
 {
     const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/screenshots");
     QDir().mkpath(folder);
@@ -42,7 +42,7 @@ XSession::XSession()
         return;
     startProcess(m_windowManager, QStringLiteral("openbox"), {});
     // The window manager is ready once it has claimed the screen.
-    const bool managed = WaitUntil(
+    const bool managed = waitUntil(
         [this] {
             return run(QStringLiteral("xprop"),
                        {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
@@ -55,7 +55,7 @@ XSession::XSession()
 
 namespace {
 
-void Stop(QProcess *process)
+void stop(QProcess *process)
 {
     if (!process || process->state() == QProcess::NotRunning)
         return;
@@ -71,12 +71,12 @@ void Stop(QProcess *process)
 XSession::~XSession()
 {
     for (auto *process : {m_program.get(), m_windowManager.get(), m_server.get()})
-        Stop(process);
+        stop(process);
 }
 
 void XSession::stopProgram()
 {
-    Stop(m_program.get());
+    stop(m_program.get());
 }
 
 bool XSession::startServer()
@@ -88,7 +88,7 @@ bool XSession::startServer()
                   QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
                   QStringLiteral("tcp")});
     QByteArray number;
-    WaitUntil(
+    waitUntil(
         [&] {
             m_server->waitForReadyRead(50);
             number += m_server->readAllStandardOutput();
@@ -154,7 +154,7 @@ qulonglong XSession::waitForWindow(const QString &title, int timeoutMs)
 {
     qulonglong found = 0;
     const QString pattern = QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$');
-    WaitUntil(
+    waitUntil(
         [&] {
             const QString ids = run(QStringLiteral("xdotool"),
                                     {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
@@ -170,7 +170,7 @@ QRect XSession::clientGeometry(qulonglong window)
 {
     const QString shell =
         run(QStringLiteral("xdotool"),
-            {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), WindowId(window)});
+            {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), windowId(window)});
     QRect geometry;
     for (const QString &line : shell.split(QLatin1Char('\n'))) {
         const int value = line.section(QLatin1Char('='), 1).toInt();
@@ -189,7 +189,7 @@ QRect XSession::clientGeometry(qulonglong window)
 QMargins XSession::frameExtents(qulonglong window)
 {
     // _NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom
-    const QString property = run(QStringLiteral("xprop"), {QStringLiteral("-id"), WindowId(window),
+    const QString property = run(QStringLiteral("xprop"), {QStringLiteral("-id"), windowId(window),
                                                            QStringLiteral("_NET_FRAME_EXTENTS")});
     const QStringList parts = property.section(QLatin1Char('='), 1).split(QLatin1Char(','));
     if (parts.size() != 4)
@@ -207,7 +207,7 @@ QSize XSession::outerSize(qulonglong window)
 void XSession::moveMouse(qulonglong window, QPoint position)
 {
     run(QStringLiteral("xdotool"),
-        {QStringLiteral("mousemove"), QStringLiteral("--window"), WindowId(window),
+        {QStringLiteral("mousemove"), QStringLiteral("--window"), windowId(window),
          QString::number(position.x()), QString::number(position.y())});
 }
 
@@ -237,7 +237,7 @@ void XSession::drag(qulonglong window, QPoint from, QPoint to)
 void XSession::typeText(qulonglong window, const QString &text)
 {
     run(QStringLiteral("xdotool"),
-        {QStringLiteral("windowactivate"), QStringLiteral("--sync"), WindowId(window)});
+        {QStringLiteral("windowactivate"), QStringLiteral("--sync"), windowId(window)});
     run(QStringLiteral("xdotool"),
         {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("60"), text});
 }
@@ -245,13 +245,13 @@ void XSession::typeText(qulonglong window, const QString &text)
 void XSession::pressKey(qulonglong window, const QString &keysym)
 {
     run(QStringLiteral("xdotool"),
-        {QStringLiteral("windowactivate"), QStringLiteral("--sync"), WindowId(window)});
+        {QStringLiteral("windowactivate"), QStringLiteral("--sync"), windowId(window)});
     run(QStringLiteral("xdotool"), {QStringLiteral("key"), keysym});
 }
 
 void XSession::resizeClient(qulonglong window, QSize size)
 {
-    run(QStringLiteral("xdotool"), {QStringLiteral("windowsize"), WindowId(window),
+    run(QStringLiteral("xdotool"), {QStringLiteral("windowsize"), windowId(window),
                                     QString::number(size.width()), QString::number(size.height())});
 }
 
@@ -259,6 +259,6 @@ QImage XSession::screenshot(qulonglong window, const QString &keepAs)
 {
     QTemporaryDir scratch;
     const QString path = keepAs.isEmpty() ? scratch.filePath(QStringLiteral("shot.png")) : keepAs;
-    run(QStringLiteral("import"), {QStringLiteral("-window"), WindowId(window), path});
+    run(QStringLiteral("import"), {QStringLiteral("-window"), windowId(window), path});
     return QImage(path).convertToFormat(QImage::Format_RGB32);
 }

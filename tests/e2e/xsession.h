@@ -70,7 +70,7 @@ private:
 };
 
 // Polls the condition every 50 ms until it holds or the time is up.
-bool WaitUntil(const std::function<bool()> &condition, int timeoutMs);
+bool waitUntil(const std::function<bool()> &condition, int timeoutMs);
 
 // The folder in the build tree where the real-window tests keep their screenshots.
-QString ScreenshotFolder();
+QString screenshotFolder();

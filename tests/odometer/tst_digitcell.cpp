@@ -17,7 +17,7 @@ constexpr int Offsets[21] = {0,  0,  1,  2,  4,  4,  5,  6,  8,  8, 9,
                              10, 12, 12, 13, 14, 16, 16, 17, 18, 20};
 
 // Every pixel of this strip is different, so a row taken from the wrong place shows.
-QImage DistinctRowsStrip()
+QImage distinctRowsStrip()
 {
     QImage strip(CellWidth, CellHeight * 17, QImage::Format_RGB32);
     for (int y = 0; y < strip.height(); ++y)
@@ -41,16 +41,16 @@ private slots:
 
 void TestDigitCell::cellsFollowTheAlphabet()
 {
-    QCOMPARE(DigitCell('0'), 0);
-    QCOMPARE(DigitCell('9'), 9);
-    QCOMPARE(DigitCell('A'), 10);
-    QCOMPARE(DigitCell('F'), 15);
-    QCOMPARE(DigitCell('a'), 16);
-    QCOMPARE(DigitCell(' '), 16);
-    QCOMPARE(TopDigit(btBinary), 1);
-    QCOMPARE(TopDigit(btOctal), 7);
-    QCOMPARE(TopDigit(btDecimal), 9);
-    QCOMPARE(TopDigit(btHexadecimal), 15);
+    QCOMPARE(digitCell('0'), 0);
+    QCOMPARE(digitCell('9'), 9);
+    QCOMPARE(digitCell('A'), 10);
+    QCOMPARE(digitCell('F'), 15);
+    QCOMPARE(digitCell('a'), 16);
+    QCOMPARE(digitCell(' '), 16);
+    QCOMPARE(topDigit(btBinary), 1);
+    QCOMPARE(topDigit(btOctal), 7);
+    QCOMPARE(topDigit(btDecimal), 9);
+    QCOMPARE(topDigit(btHexadecimal), 15);
 }
 
 void TestDigitCell::wheelShowsTheNamedStripRows_data()
@@ -135,22 +135,22 @@ void TestDigitCell::wheelShowsTheNamedStripRows()
     QFETCH(bool, topToBottom);
     QFETCH(Travel, travel);
 
-    const QImage strip = DistinctRowsStrip();
-    const int f = CellOf(QChar::fromLatin1(from));
-    const int t = CellOf(QChar::fromLatin1(to));
+    const QImage strip = distinctRowsStrip();
+    const int f = cellOf(QChar::fromLatin1(from));
+    const int t = cellOf(QChar::fromLatin1(to));
     QImage target(CellWidth, CellHeight, QImage::Format_RGB32);
     for (int frame = 0; frame < 21; ++frame) {
         target.fill(Qt::magenta);
         ComposeDigitCell(from, to, target, strip, Fractions[frame], value, limit, incrementing,
                          baseType, topToBottom);
-        const QImage expected = WheelPicture(strip, f, t, travel, Offsets[frame]);
-        QVERIFY2(SamePixels(target, expected), qPrintable(QStringLiteral("frame %1").arg(frame)));
+        const QImage expected = wheelPicture(strip, f, t, travel, Offsets[frame]);
+        QVERIFY2(samePixels(target, expected), qPrintable(QStringLiteral("frame %1").arg(frame)));
     }
 }
 
 void TestDigitCell::restingWheelFromBlankIsTheWholeCell()
 {
-    const QImage strip = DistinctRowsStrip();
+    const QImage strip = distinctRowsStrip();
     QImage target(CellWidth, CellHeight, QImage::Format_RGB32);
     for (TBaseType baseType : {btBinary, btOctal, btDecimal, btHexadecimal}) {
         for (char digit : std::string_view("0123456789ABCDEF")) {
@@ -158,7 +158,7 @@ void TestDigitCell::restingWheelFromBlankIsTheWholeCell()
                 target.fill(Qt::magenta);
                 ComposeDigitCell(' ', digit, target, strip, 255, value, 255, true, baseType,
                                  value == 1);
-                QVERIFY(SamePixels(target, WheelPicture(strip, DigitCell(digit), DigitCell(digit),
+                QVERIFY(samePixels(target, wheelPicture(strip, digitCell(digit), digitCell(digit),
                                                         Travel::Stand, 0)));
             }
         }

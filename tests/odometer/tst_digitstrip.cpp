@@ -19,7 +19,7 @@ private slots:
     void glyphsAreDistinctAndTheLastCellBlank();
 
 private:
-    static bool OnFrame(int x, int y)
+    static bool onFrame(int x, int y)
     {
         return x == 0 || x == CellWidth - 1 || y % CellHeight == 0 ||
                y % CellHeight == CellHeight - 1;
@@ -42,7 +42,7 @@ void TestDigitStrip::onlyGlyphsReachGreyLevel128()
             const QRgb colour = file.pixel(x, y);
             QVERIFY2(qRed(colour) == qGreen(colour) && qGreen(colour) == qBlue(colour),
                      qPrintable(QStringLiteral("pixel %1,%2 is not grey").arg(x).arg(y)));
-            if (OnFrame(x, y))
+            if (onFrame(x, y))
                 QVERIFY2(qGray(colour) < 128,
                          qPrintable(QStringLiteral("frame pixel %1,%2 too light").arg(x).arg(y)));
         }
@@ -58,7 +58,7 @@ void TestDigitStrip::everyCellIsFramed()
         QVERIFY(frame > background);
         for (int y = top; y < top + CellHeight; ++y)
             for (int x = 0; x < CellWidth; ++x)
-                if (OnFrame(x, y))
+                if (onFrame(x, y))
                     QCOMPARE(qGray(file.pixel(x, y)), frame);
     }
 }

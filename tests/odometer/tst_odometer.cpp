@@ -11,7 +11,7 @@ using namespace WheelPictures;
 
 namespace {
 
-int ShortestLength(quint64 value, quint64 radix)
+int shortestLength(quint64 value, quint64 radix)
 {
     int length = 1;
     for (; value >= radix; value /= radix)
@@ -41,7 +41,7 @@ private slots:
     void pointerEventsArriveInControlCoordinates();
 
 private:
-    const QImage strip = LoadDigitStrip();
+    const QImage strip = loadDigitStrip();
 };
 
 void TestOdometer::newOdometerShowsEightDecimalZeros()
@@ -58,7 +58,7 @@ void TestOdometer::newOdometerShowsEightDecimalZeros()
     QCOMPARE(od.property("IncTopToBottom").toBool(), false);
     QCOMPARE(od.size(), QSize(120, 20));
     QCOMPARE(od.minimumSize(), od.maximumSize());
-    QVERIFY(SamePixels(od.Picture(), RowPicture(strip, QStringLiteral("00000000"))));
+    QVERIFY(samePixels(od.picture(), rowPicture(strip, QStringLiteral("00000000"))));
     QVERIFY(!od.findChild<QTimer *>(QStringLiteral("FrameTimer"))->isActive());
 }
 
@@ -79,13 +79,13 @@ void TestOdometer::limitIsTheLargestValueTheDigitsShow()
     TOdometer od;
     for (TBaseType baseType : {btBinary, btOctal, btDecimal, btHexadecimal}) {
         od.SetBaseType(baseType);
-        const quint64 radix = RadixOf(baseType);
+        const quint64 radix = radixOf(baseType);
         for (int count = 1; count <= 32; ++count) {
             od.setProperty("DigitCount", count);
             const quint64 limit = od.Limit();
-            QCOMPARE(ShortestLength(limit, radix) <= count, true);
+            QCOMPARE(shortestLength(limit, radix) <= count, true);
             if (limit < 0xFFFFFFFFu)
-                QCOMPARE(ShortestLength(limit + 1, radix), count + 1);
+                QCOMPARE(shortestLength(limit + 1, radix), count + 1);
             QCOMPARE(od.width(), 15 * count);
         }
     }
@@ -99,20 +99,20 @@ void TestOdometer::limitIsTheLargestValueTheDigitsShow()
     od.SetDigitCount(11);
     QCOMPARE(od.Limit(), 4294967295u);
     od.SetValue(4294967295u);
-    QVERIFY(SamePixels(od.Picture(), RowPicture(strip, QStringLiteral("37777777777"))));
+    QVERIFY(samePixels(od.picture(), rowPicture(strip, QStringLiteral("37777777777"))));
 }
 
 void TestOdometer::digitCountOutsideOneToThirtyTwoIsIgnored()
 {
     TOdometer od;
     od.SetValue(1234);
-    const QImage before = od.Picture();
+    const QImage before = od.picture();
     for (int count : {0, 33, 255}) {
         od.setProperty("DigitCount", count);
         QCOMPARE(od.DigitCount(), 8);
         QCOMPARE(od.width(), 120);
         QCOMPARE(od.Value(), 1234u);
-        QVERIFY(SamePixels(od.Picture(), before));
+        QVERIFY(samePixels(od.picture(), before));
     }
 }
 
@@ -122,7 +122,7 @@ void TestOdometer::valueAboveLimitIsReducedModuloLimit()
     od.SetBaseType(btBinary);
     od.SetValue(300);
     QCOMPARE(od.Value(), 45u);
-    QVERIFY(SamePixels(od.Picture(), RowPicture(strip, QStringLiteral("00101101"))));
+    QVERIFY(samePixels(od.picture(), rowPicture(strip, QStringLiteral("00101101"))));
     od.SetValue(255);
     QCOMPARE(od.Value(), 255u);
     od.SetValue(510);
@@ -146,12 +146,12 @@ void TestOdometer::assignmentsOfOneStepRollAndOthersJump()
     QVERIFY(timer->isActive());
     od.SetValue(41);
     QVERIFY(!timer->isActive());
-    QVERIFY(SamePixels(od.Picture(), RowPicture(strip, QStringLiteral("00000041"))));
+    QVERIFY(samePixels(od.picture(), rowPicture(strip, QStringLiteral("00000041"))));
 
     od.SetValue(99999999);
     od.SetValue(0);
     QVERIFY(!timer->isActive());
-    QVERIFY(SamePixels(od.Picture(), RowPicture(strip, QStringLiteral("00000000"))));
+    QVERIFY(samePixels(od.picture(), rowPicture(strip, QStringLiteral("00000000"))));
 }
 
 void TestOdometer::radixAndWidthChangesKeepTheValueInRange()
@@ -161,7 +161,7 @@ void TestOdometer::radixAndWidthChangesKeepTheValueInRange()
     od.SetBaseType(btHexadecimal);
     QCOMPARE(od.Limit(), 4294967295u);
     QCOMPARE(od.Value(), 99999999u);
-    QVERIFY(SamePixels(od.Picture(), RowPicture(strip, QStringLiteral("05F5E0FF"))));
+    QVERIFY(samePixels(od.picture(), rowPicture(strip, QStringLiteral("05F5E0FF"))));
 
     TOdometer binary;
     binary.SetBaseType(btBinary);
@@ -169,8 +169,8 @@ void TestOdometer::radixAndWidthChangesKeepTheValueInRange()
     binary.SetValue(1000);
     binary.SetDigitCount(8);
     QCOMPARE(binary.Value(), 235u);
-    QCOMPARE(binary.Picture().width(), 120);
-    QVERIFY(SamePixels(binary.Picture(), RowPicture(strip, QStringLiteral("11101011"))));
+    QCOMPARE(binary.picture().width(), 120);
+    QVERIFY(samePixels(binary.picture(), rowPicture(strip, QStringLiteral("11101011"))));
 
     od.SetAnimationType(atAsynchronous);
     od.Increment();
@@ -178,36 +178,36 @@ void TestOdometer::radixAndWidthChangesKeepTheValueInRange()
     QVERIFY(timer->isActive());
     od.SetDigitCount(9);
     QVERIFY(!timer->isActive());
-    QVERIFY(SamePixels(od.Picture(), RowPicture(strip, QStringLiteral("005F5E100"))));
+    QVERIFY(samePixels(od.picture(), rowPicture(strip, QStringLiteral("005F5E100"))));
 }
 
 void TestOdometer::highlightLightsTheChosenWheelsGreen()
 {
-    const QImage green = GreenGlyphs(strip);
+    const QImage green = greenGlyphs(strip);
     const QString digits = QStringLiteral("00012345");
     TOdometer od;
     od.SetValue(12345);
-    const QImage plain = RowPicture(strip, digits);
+    const QImage plain = rowPicture(strip, digits);
 
     od.SetHighlightStart(5);
-    QVERIFY2(SamePixels(od.Picture(), plain), "the start alone does not redraw");
+    QVERIFY2(samePixels(od.picture(), plain), "the start alone does not redraw");
     od.SetHighlightend(8);
-    QVERIFY(SamePixels(od.Picture(), RowPicture(strip, digits, green, 4, 7)));
+    QVERIFY(samePixels(od.picture(), rowPicture(strip, digits, green, 4, 7)));
 
     od.SetHighlightStart(1);
     od.SetHighlightend(8);
-    QVERIFY2(SamePixels(od.Picture(), RowPicture(strip, digits, green, 4, 7)),
+    QVERIFY2(samePixels(od.picture(), rowPicture(strip, digits, green, 4, 7)),
              "an unchanged end does not redraw");
 
     od.SetHighlightStart(0);
     od.SetHighlightend(7);
-    QVERIFY(SamePixels(od.Picture(), plain));
+    QVERIFY(samePixels(od.picture(), plain));
     od.SetHighlightStart(3);
     od.SetHighlightend(2);
-    QVERIFY(SamePixels(od.Picture(), plain));
+    QVERIFY(samePixels(od.picture(), plain));
     od.SetHighlightStart(7);
     od.SetHighlightend(40);
-    QVERIFY(SamePixels(od.Picture(), RowPicture(strip, digits, green, 6, 7)));
+    QVERIFY(samePixels(od.picture(), rowPicture(strip, digits, green, 6, 7)));
 }
 
 void TestOdometer::frameIntervalOfZeroReadsAsOne()

@@ -10,18 +10,18 @@ using namespace WheelPictures;
 
 namespace {
 
-QTimer *FrameTimerOf(TOdometer &od)
+QTimer *frameTimerOf(TOdometer &od)
 {
     return od.findChild<QTimer *>(QStringLiteral("FrameTimer"));
 }
 
 // Runs an asynchronous step and keeps the picture of every frame it draws.
-QList<QImage> FramesOfAsyncStep(TOdometer &od, bool up)
+QList<QImage> framesOfAsyncStep(TOdometer &od, bool up)
 {
     QList<QImage> frames;
-    QTimer *timer = FrameTimerOf(od);
+    QTimer *timer = frameTimerOf(od);
     const auto keep =
-        QObject::connect(timer, &QTimer::timeout, &od, [&frames, &od] { frames << od.Picture(); });
+        QObject::connect(timer, &QTimer::timeout, &od, [&frames, &od] { frames << od.picture(); });
     up ? od.Increment() : od.Decrement();
     [&] { QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), 5000); }();
     QObject::disconnect(keep);
@@ -59,7 +59,7 @@ private slots:
     void synchronousRollPaintsEveryFrameAndWaits();
 
 private:
-    const QImage strip = LoadDigitStrip();
+    const QImage strip = loadDigitStrip();
 };
 
 void TestOdometerRoll::stepWithoutAnimationShowsTheNewDigitsAtOnce()
@@ -69,11 +69,11 @@ void TestOdometerRoll::stepWithoutAnimationShowsTheNewDigitsAtOnce()
     od.SetValue(99999999);
     od.Increment();
     QCOMPARE(od.Value(), 0u);
-    QVERIFY(!FrameTimerOf(od)->isActive());
-    QVERIFY(SamePixels(od.Picture(), RowPicture(strip, QStringLiteral("00000000"))));
+    QVERIFY(!frameTimerOf(od)->isActive());
+    QVERIFY(samePixels(od.picture(), rowPicture(strip, QStringLiteral("00000000"))));
     od.Decrement();
     QCOMPARE(od.Value(), 99999999u);
-    QVERIFY(SamePixels(od.Picture(), RowPicture(strip, QStringLiteral("99999999"))));
+    QVERIFY(samePixels(od.picture(), rowPicture(strip, QStringLiteral("99999999"))));
 }
 
 void TestOdometerRoll::asynchronousRollStopsItselfAfterTwentyOneTicks()
@@ -82,12 +82,12 @@ void TestOdometerRoll::asynchronousRollStopsItselfAfterTwentyOneTicks()
     od.SetAnimationType(atAsynchronous);
     od.SetFrameInterval(5);
     od.SetValue(9);
-    const QList<QImage> frames = FramesOfAsyncStep(od, true);
+    const QList<QImage> frames = framesOfAsyncStep(od, true);
     QCOMPARE(frames.size(), 21);
     QCOMPARE(od.Value(), 10u);
-    QVERIFY(SamePixels(frames.first(), RowPicture(strip, QStringLiteral("00000009"))));
-    QVERIFY(SamePixels(frames.last(), RowPicture(strip, QStringLiteral("00000010"))));
-    QVERIFY(SamePixels(od.Picture(), frames.last()));
+    QVERIFY(samePixels(frames.first(), rowPicture(strip, QStringLiteral("00000009"))));
+    QVERIFY(samePixels(frames.last(), rowPicture(strip, QStringLiteral("00000010"))));
+    QVERIFY(samePixels(od.picture(), frames.last()));
 }
 
 void TestOdometerRoll::onlyTheCarryingWheelsAndTheirNeighbourMove()
@@ -98,25 +98,25 @@ void TestOdometerRoll::onlyTheCarryingWheelsAndTheirNeighbourMove()
     od.SetAnimationType(atAsynchronous);
     od.SetFrameInterval(1);
     od.SetValue(9);
-    QList<QImage> frames = FramesOfAsyncStep(od, true);
+    QList<QImage> frames = framesOfAsyncStep(od, true);
     QCOMPARE(frames.size(), 21);
     for (int frame = 0; frame < 21; ++frame) {
         for (int wheel = 0; wheel < 6; ++wheel)
-            QVERIFY(SamePixels(WheelOf(frames[frame], wheel),
-                               WheelPicture(strip, 0, 0, Travel::Stand, 0)));
-        QVERIFY(SamePixels(WheelOf(frames[frame], 6),
-                           WheelPicture(strip, 0, 1, Travel::Up, offsets[frame])));
-        QVERIFY(SamePixels(WheelOf(frames[frame], 7),
-                           WheelPicture(strip, 9, 0, Travel::Up, offsets[frame])));
+            QVERIFY(samePixels(wheelOf(frames[frame], wheel),
+                               wheelPicture(strip, 0, 0, Travel::Stand, 0)));
+        QVERIFY(samePixels(wheelOf(frames[frame], 6),
+                           wheelPicture(strip, 0, 1, Travel::Up, offsets[frame])));
+        QVERIFY(samePixels(wheelOf(frames[frame], 7),
+                           wheelPicture(strip, 9, 0, Travel::Up, offsets[frame])));
     }
 
-    frames = FramesOfAsyncStep(od, false);
+    frames = framesOfAsyncStep(od, false);
     QCOMPARE(od.Value(), 9u);
     for (int frame = 0; frame < 21; ++frame) {
-        QVERIFY(SamePixels(WheelOf(frames[frame], 6),
-                           WheelPicture(strip, 1, 0, Travel::Down, offsets[frame])));
-        QVERIFY(SamePixels(WheelOf(frames[frame], 7),
-                           WheelPicture(strip, 0, 9, Travel::Down, offsets[frame])));
+        QVERIFY(samePixels(wheelOf(frames[frame], 6),
+                           wheelPicture(strip, 1, 0, Travel::Down, offsets[frame])));
+        QVERIFY(samePixels(wheelOf(frames[frame], 7),
+                           wheelPicture(strip, 0, 9, Travel::Down, offsets[frame])));
     }
 }
 
@@ -128,12 +128,12 @@ void TestOdometerRoll::topToBottomTurnsTheRollAround()
     od.SetIncTopToBottom(true);
     od.SetBaseType(btHexadecimal);
     od.SetValue(0x9F);
-    QList<QImage> frames = FramesOfAsyncStep(od, true);
-    QVERIFY(SamePixels(WheelOf(frames[10], 6), WheelPicture(strip, 9, 10, Travel::Down, 9)));
-    QVERIFY(SamePixels(WheelOf(frames[10], 7), WheelPicture(strip, 15, 0, Travel::Down, 9)));
-    frames = FramesOfAsyncStep(od, false);
-    QVERIFY(SamePixels(WheelOf(frames[10], 6), WheelPicture(strip, 10, 9, Travel::Up, 9)));
-    QVERIFY(SamePixels(WheelOf(frames[10], 7), WheelPicture(strip, 0, 15, Travel::Up, 9)));
+    QList<QImage> frames = framesOfAsyncStep(od, true);
+    QVERIFY(samePixels(wheelOf(frames[10], 6), wheelPicture(strip, 9, 10, Travel::Down, 9)));
+    QVERIFY(samePixels(wheelOf(frames[10], 7), wheelPicture(strip, 15, 0, Travel::Down, 9)));
+    frames = framesOfAsyncStep(od, false);
+    QVERIFY(samePixels(wheelOf(frames[10], 6), wheelPicture(strip, 10, 9, Travel::Up, 9)));
+    QVERIFY(samePixels(wheelOf(frames[10], 7), wheelPicture(strip, 0, 15, Travel::Up, 9)));
 }
 
 void TestOdometerRoll::wrapRollsEveryWheel()
@@ -143,14 +143,14 @@ void TestOdometerRoll::wrapRollsEveryWheel()
     binary.SetFrameInterval(1);
     binary.SetBaseType(btBinary);
     binary.SetValue(255);
-    QList<QImage> frames = FramesOfAsyncStep(binary, true);
+    QList<QImage> frames = framesOfAsyncStep(binary, true);
     QCOMPARE(binary.Value(), 0u);
     for (int wheel = 0; wheel < 8; ++wheel)
-        QVERIFY(SamePixels(WheelOf(frames[10], wheel), WheelPicture(strip, 1, 0, Travel::Up, 9)));
-    frames = FramesOfAsyncStep(binary, false);
+        QVERIFY(samePixels(wheelOf(frames[10], wheel), wheelPicture(strip, 1, 0, Travel::Up, 9)));
+    frames = framesOfAsyncStep(binary, false);
     QCOMPARE(binary.Value(), 255u);
     for (int wheel = 0; wheel < 8; ++wheel)
-        QVERIFY(SamePixels(WheelOf(frames[10], wheel), WheelPicture(strip, 0, 1, Travel::Down, 9)));
+        QVERIFY(samePixels(wheelOf(frames[10], wheel), wheelPicture(strip, 0, 1, Travel::Down, 9)));
 
     // A cap that is no row of top digits wraps too, leading zeros rolling from 0 to 0.
     TOdometer decimal;
@@ -158,12 +158,12 @@ void TestOdometerRoll::wrapRollsEveryWheel()
     decimal.SetFrameInterval(1);
     decimal.SetDigitCount(12);
     decimal.SetValue(4294967295u);
-    frames = FramesOfAsyncStep(decimal, true);
+    frames = framesOfAsyncStep(decimal, true);
     QCOMPARE(decimal.Value(), 0u);
     const QString from = QStringLiteral("004294967295");
     for (int wheel = 0; wheel < 12; ++wheel)
-        QVERIFY(SamePixels(WheelOf(frames[10], wheel),
-                           WheelPicture(strip, CellOf(from.at(wheel)), 0, Travel::Up, 9)));
+        QVERIFY(samePixels(wheelOf(frames[10], wheel),
+                           wheelPicture(strip, cellOf(from.at(wheel)), 0, Travel::Up, 9)));
 }
 
 void TestOdometerRoll::secondStepAbandonsTheFirstRoll()
@@ -172,19 +172,19 @@ void TestOdometerRoll::secondStepAbandonsTheFirstRoll()
     od.SetAnimationType(atAsynchronous);
     od.SetFrameInterval(30);
     od.SetValue(9);
-    QTimer *timer = FrameTimerOf(od);
+    QTimer *timer = frameTimerOf(od);
     QSignalSpy ticks(timer, &QTimer::timeout);
     od.Increment();
     QTest::qWait(100);
     const int firstRollTicks = ticks.count();
     QVERIFY(firstRollTicks > 0 && firstRollTicks < 21);
 
-    const QList<QImage> frames = FramesOfAsyncStep(od, true);
+    const QList<QImage> frames = framesOfAsyncStep(od, true);
     QCOMPARE(frames.size(), 21);
     QCOMPARE(od.Value(), 11u);
-    QVERIFY2(SamePixels(frames.first(), RowPicture(strip, QStringLiteral("00000010"))),
+    QVERIFY2(samePixels(frames.first(), rowPicture(strip, QStringLiteral("00000010"))),
              "the second roll starts where the first was going");
-    QVERIFY(SamePixels(od.Picture(), RowPicture(strip, QStringLiteral("00000011"))));
+    QVERIFY(samePixels(od.picture(), rowPicture(strip, QStringLiteral("00000011"))));
 }
 
 void TestOdometerRoll::synchronousRollPaintsEveryFrameAndWaits()
@@ -202,9 +202,9 @@ void TestOdometerRoll::synchronousRollPaintsEveryFrameAndWaits()
     const qint64 elapsed = clock.elapsed();
     QCOMPARE(counter.paints, 21);
     QVERIFY2(elapsed >= 21 * 10, qPrintable(QStringLiteral("%1 ms").arg(elapsed)));
-    QVERIFY(!FrameTimerOf(od)->isActive());
+    QVERIFY(!frameTimerOf(od)->isActive());
     QCOMPARE(od.Value(), 10u);
-    QVERIFY(SamePixels(od.Picture(), RowPicture(strip, QStringLiteral("00000010"))));
+    QVERIFY(samePixels(od.picture(), rowPicture(strip, QStringLiteral("00000010"))));
 }
 
 QTEST_MAIN(TestOdometerRoll)

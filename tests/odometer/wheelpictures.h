@@ -13,13 +13,13 @@ constexpr int CellHeight = 20;
 
 enum class Travel { Stand, Up, Down };
 
-inline QImage LoadDigitStrip()
+inline QImage loadDigitStrip()
 {
     return QImage(QStringLiteral(":/DIGITS")).convertToFormat(QImage::Format_RGB32);
 }
 
 // The strip with every pixel of grey level 128 or more pure green.
-inline QImage GreenGlyphs(const QImage &strip)
+inline QImage greenGlyphs(const QImage &strip)
 {
     QImage green = strip.copy();
     for (int y = 0; y < green.height(); ++y)
@@ -29,7 +29,7 @@ inline QImage GreenGlyphs(const QImage &strip)
     return green;
 }
 
-inline int CellOf(QChar digit)
+inline int cellOf(QChar digit)
 {
     const int index = QStringLiteral("0123456789ABCDEF").indexOf(digit);
     return index < 0 ? 16 : index;
@@ -38,7 +38,7 @@ inline int CellOf(QChar digit)
 // Strip row shown by row y of a wheel rolled by off pixels from cell f to cell t. Going up,
 // the wheel is a window on cell f stacked over cell t that has slid down by off rows; going
 // down, a window on cell t stacked over cell f that starts off rows above cell f.
-inline int ShownStripRow(int f, int t, Travel travel, int off, int y)
+inline int shownStripRow(int f, int t, Travel travel, int off, int y)
 {
     const int h = CellHeight;
     switch (travel) {
@@ -52,25 +52,25 @@ inline int ShownStripRow(int f, int t, Travel travel, int off, int y)
     return -1;
 }
 
-inline QImage WheelPicture(const QImage &strip, int f, int t, Travel travel, int off)
+inline QImage wheelPicture(const QImage &strip, int f, int t, Travel travel, int off)
 {
     QImage wheel(CellWidth, CellHeight, QImage::Format_RGB32);
     for (int y = 0; y < CellHeight; ++y)
         for (int x = 0; x < CellWidth; ++x)
-            wheel.setPixel(x, y, strip.pixel(x, ShownStripRow(f, t, travel, off, y)));
+            wheel.setPixel(x, y, strip.pixel(x, shownStripRow(f, t, travel, off, y)));
     return wheel;
 }
 
 // A row of wheels at rest showing digits; the wheels from firstGreen to lastGreen (counted
 // from 0) come from green.
-inline QImage RowPicture(const QImage &strip, const QString &digits, const QImage &green = {},
+inline QImage rowPicture(const QImage &strip, const QString &digits, const QImage &green = {},
                          int firstGreen = 0, int lastGreen = -1)
 {
     QImage row(CellWidth * int(digits.size()), CellHeight, QImage::Format_RGB32);
     for (int wheel = 0; wheel < digits.size(); ++wheel) {
         const bool lit = firstGreen <= wheel && wheel <= lastGreen;
-        const int cell = CellOf(digits.at(wheel));
-        const QImage picture = WheelPicture(lit ? green : strip, cell, cell, Travel::Stand, 0);
+        const int cell = cellOf(digits.at(wheel));
+        const QImage picture = wheelPicture(lit ? green : strip, cell, cell, Travel::Stand, 0);
         for (int y = 0; y < CellHeight; ++y)
             for (int x = 0; x < CellWidth; ++x)
                 row.setPixel(wheel * CellWidth + x, y, picture.pixel(x, y));
@@ -78,13 +78,13 @@ inline QImage RowPicture(const QImage &strip, const QString &digits, const QImag
     return row;
 }
 
-inline QImage WheelOf(const QImage &row, int wheel)
+inline QImage wheelOf(const QImage &row, int wheel)
 {
     return row.copy(wheel * CellWidth, 0, CellWidth, CellHeight);
 }
 
 // Pixel colours only: QImage::operator== also weighs colour-space metadata.
-inline bool SamePixels(const QImage &a, const QImage &b)
+inline bool samePixels(const QImage &a, const QImage &b)
 {
     if (a.size() != b.size())
         return false;

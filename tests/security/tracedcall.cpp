@@ -6,7 +6,7 @@ namespace {
 
 // A quoted argument from its opening quote at `at`; leaves `at` past the closing quote.
 // strace writes tab, newline and the like as C escapes and other unprintable bytes in octal.
-QByteArray ReadQuoted(const QByteArray &text, qsizetype &at)
+QByteArray readQuoted(const QByteArray &text, qsizetype &at)
 {
     static const QByteArray escapes = "t\tn\nv\vf\fr\r";
     QByteArray bytes;
@@ -35,14 +35,14 @@ QByteArray ReadQuoted(const QByteArray &text, qsizetype &at)
 }
 
 // The quoted arguments, and the word that follows the first of them.
-void ReadArguments(const QByteArray &text, TracedCall &call)
+void readArguments(const QByteArray &text, TracedCall &call)
 {
     for (qsizetype at = 0; at < text.size();) {
         if (text[at] != '"') {
             ++at;
             continue;
         }
-        call.strings << QString::fromUtf8(ReadQuoted(text, at));
+        call.strings << QString::fromUtf8(readQuoted(text, at));
         if (call.strings.size() == 1 && text.mid(at, 2) == ", ") {
             qsizetype end = at + 2;
             while (end < text.size() && (QChar::isLetterOrNumber(uchar(text[end])) ||
@@ -53,7 +53,7 @@ void ReadArguments(const QByteArray &text, TracedCall &call)
     }
 }
 
-bool Failed(const QByteArray &text)
+bool failed(const QByteArray &text)
 {
     const qsizetype result = text.lastIndexOf(" = ");
     return result >= 0 && text.mid(result + 3).startsWith("-1");
@@ -69,7 +69,7 @@ QString TracedCall::describe() const
              failed ? QStringLiteral(" failed") : QString());
 }
 
-QList<TracedCall> ReadStraceLog(const QByteArray &log)
+QList<TracedCall> readStraceLog(const QByteArray &log)
 {
     QList<TracedCall> calls;
     QHash<int, qsizetype> unfinished; // a thread's interrupted call, by index in calls
@@ -84,7 +84,7 @@ QList<TracedCall> ReadStraceLog(const QByteArray &log)
             const qsizetype index = unfinished.value(pid, -1);
             unfinished.remove(pid);
             if (index >= 0)
-                calls[index].failed = Failed(text);
+                calls[index].failed = failed(text);
             continue;
         }
         const qsizetype open = text.indexOf('(');
@@ -93,11 +93,11 @@ QList<TracedCall> ReadStraceLog(const QByteArray &log)
         TracedCall call;
         call.pid = pid;
         call.name = QString::fromLatin1(text.left(open));
-        ReadArguments(text.mid(open + 1), call);
+        readArguments(text.mid(open + 1), call);
         if (text.endsWith("<unfinished ...>"))
             unfinished.insert(pid, calls.size());
         else
-            call.failed = Failed(text);
+            call.failed = failed(text);
         calls << call;
     }
     return calls;

@@ -19,4 +19,4 @@ struct TracedCall
 
 // Reads a log of `strace -f -o`: one call per line, with a call that another thread's call
 // interrupted ("<unfinished ...>", "<... resumed>") joined again.
-QList<TracedCall> ReadStraceLog(const QByteArray &log);
+QList<TracedCall> readStraceLog(const QByteArray &log);

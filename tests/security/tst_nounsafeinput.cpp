@@ -60,7 +60,7 @@ constexpr const char *homePlaces[] = {
     "/.local/share/fonts/", "/.fonts/",
 };
 
-bool IsAllowedPlace(const QString &path, const QString &runtimeDirectory)
+bool isAllowedPlace(const QString &path, const QString &runtimeDirectory)
 {
     QStringList places;
     for (const char *place : systemPlaces)
@@ -77,7 +77,7 @@ bool IsAllowedPlace(const QString &path, const QString &runtimeDirectory)
     });
 }
 
-bool Writes(const TracedCall &call, const QString &runtimeDirectory)
+bool isWrite(const TracedCall &call, const QString &runtimeDirectory)
 {
     static const QStringList writingFlags = {"O_WRONLY", "O_RDWR",   "O_CREAT",
                                              "O_TRUNC",  "O_APPEND", "O_TMPFILE"};
@@ -92,7 +92,7 @@ bool Writes(const TracedCall &call, const QString &runtimeDirectory)
 }
 
 // The first few calls, one a line, and how many more there were.
-QString Describe(const QList<TracedCall> &calls)
+QString describe(const QList<TracedCall> &calls)
 {
     constexpr qsizetype shown = 20;
     QStringList lines;
@@ -158,7 +158,7 @@ void TestNoUnsafeInput::initTestCase()
 
     QFile file(log);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QList<TracedCall> calls = ReadStraceLog(file.readAll());
+    QList<TracedCall> calls = readStraceLog(file.readAll());
     QVERIFY(!calls.isEmpty());
     const TracedCall stormStart = calls.takeFirst();
     QCOMPARE(stormStart.name, QStringLiteral("execve"));
@@ -189,27 +189,27 @@ void TestNoUnsafeInput::startsNothingButTheOpenerWithTheMakersAddress()
             start.strings.size() != 3 || start.strings[2] != QLatin1String(MakerWebAddress))
             others << start;
     }
-    QVERIFY2(others.isEmpty(), qPrintable(Describe(others)));
+    QVERIFY2(others.isEmpty(), qPrintable(describe(others)));
 }
 
 void TestNoUnsafeInput::reachesNoFileButSystemFiles()
 {
     QList<TracedCall> elsewhere;
     for (const TracedCall &call : std::as_const(m_files)) {
-        if (!IsAllowedPlace(call.path(), runtimeDirectory()))
+        if (!isAllowedPlace(call.path(), runtimeDirectory()))
             elsewhere << call;
     }
-    QVERIFY2(elsewhere.isEmpty(), qPrintable(Describe(elsewhere)));
+    QVERIFY2(elsewhere.isEmpty(), qPrintable(describe(elsewhere)));
 }
 
 void TestNoUnsafeInput::writesNothing()
 {
     QList<TracedCall> writes;
     for (const TracedCall &call : std::as_const(m_files)) {
-        if (Writes(call, runtimeDirectory()))
+        if (isWrite(call, runtimeDirectory()))
             writes << call;
     }
-    QVERIFY2(writes.isEmpty(), qPrintable(Describe(writes)));
+    QVERIFY2(writes.isEmpty(), qPrintable(describe(writes)));
 }
 
 void TestNoUnsafeInput::theOpenerHearsTheAddressAlone()

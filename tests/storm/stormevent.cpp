@@ -36,7 +36,7 @@ constexpr std::array keys = {
 
 constexpr std::array controlKeys = {Qt::Key_A, Qt::Key_C, Qt::Key_V, Qt::Key_X, Qt::Key_Z};
 
-QString RandomText(std::mt19937 &generator)
+QString randomText(std::mt19937 &generator)
 {
     static const QString pieces[] = {"0",   "7",  "-",      "12",   "300", "-5",         "65535",
                                      "abc", " ",  "1,234",  "(12)", "\n",  "9999999999", "-0",
@@ -103,7 +103,7 @@ StormEvent StormEvent::random(std::mt19937 &generator, bool clickLogo)
     }
     case Paste:
         event.a = pick(0, 1);
-        event.text = RandomText(generator);
+        event.text = randomText(generator);
         break;
     case Focus:
         event.a = pick(0, 3);

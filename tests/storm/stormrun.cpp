@@ -15,18 +15,18 @@
 
 namespace {
 
-QString CellText(const QWidget *window, int row, int column)
+QString cellText(const QWidget *window, int row, int column)
 {
     const auto *cell = window->findChild<QLabel *>(QStringLiteral("c%1%2").arg(row).arg(column));
     return cell ? cell->text() : QString();
 }
 
 // A board row read as a number: blanks count as 0.
-long RowValue(const QWidget *window, int row, int columns, int radix)
+long rowValue(const QWidget *window, int row, int columns, int radix)
 {
     long value = 0;
     for (int column = columns; column >= 1; --column) {
-        const QString text = CellText(window, row, column).trimmed();
+        const QString text = cellText(window, row, column).trimmed();
         value = value * radix + (text.isEmpty() ? 0 : text.toLong(nullptr, 16));
     }
     return value;
@@ -219,9 +219,9 @@ QString StormRun::brokenPromise() const
     const QWidget *board = child("pan2");
     if (op && board && (op->text() == QLatin1String("+") || op->text() == QLatin1String("-"))) {
         const int radix = board->property("Radix").toInt();
-        const long top = RowValue(window, 1, 4, radix);
-        const long bottom = RowValue(window, 2, 4, radix);
-        const long result = RowValue(window, 3, 5, radix);
+        const long top = rowValue(window, 1, 4, radix);
+        const long bottom = rowValue(window, 2, 4, radix);
+        const long result = rowValue(window, 3, 5, radix);
         const long expected =
             op->text() == QLatin1String("+") ? top + bottom : std::labs(top - bottom);
         if (result != expected)

@@ -12,14 +12,14 @@
 
 namespace {
 
-int Setting(const char *name, int fallback)
+int setting(const char *name, int fallback)
 {
     const char *value = std::getenv(name);
     return value && *value ? std::atoi(value) : fallback;
 }
 
 // Replays the events on a fresh window; returns the broken promise, if any.
-std::optional<QString> Replay(const QList<StormEvent> &events)
+std::optional<QString> replay(const QList<StormEvent> &events)
 {
     StormRun run;
     for (const StormEvent &event : events) {
@@ -32,14 +32,14 @@ std::optional<QString> Replay(const QList<StormEvent> &events)
 }
 
 // Drops runs of events, halving their length, as long as the failure stays.
-QList<StormEvent> Shorten(QList<StormEvent> events, int budget)
+QList<StormEvent> shorten(QList<StormEvent> events, int budget)
 {
     for (qsizetype chunk = events.size() / 2; chunk >= 1 && budget > 0; chunk /= 2) {
         for (qsizetype start = 0; start < events.size() && budget > 0;) {
             QList<StormEvent> shorter = events;
             shorter.remove(start, qMin(chunk, shorter.size() - start));
             --budget;
-            if (Replay(shorter))
+            if (replay(shorter))
                 events = shorter;
             else
                 start += chunk;
@@ -60,9 +60,9 @@ private slots:
 
 void TestStorm::everyPromiseHoldsThroughTheStorm()
 {
-    const int seed = Setting("QUORVEL_STORM_SEED", 20261208);
-    const int count = Setting("QUORVEL_STORM_EVENTS", 20000);
-    const bool clickLogo = Setting("QUORVEL_STORM_LOGO", 0) != 0;
+    const int seed = setting("QUORVEL_STORM_SEED", 20261208);
+    const int count = setting("QUORVEL_STORM_EVENTS", 20000);
+    const bool clickLogo = setting("QUORVEL_STORM_LOGO", 0) != 0;
     std::mt19937 generator(seed);
     QList<StormEvent> events;
     StormRun run;
@@ -72,7 +72,7 @@ void TestStorm::everyPromiseHoldsThroughTheStorm()
         const QString broken = run.brokenPromise();
         if (broken.isEmpty())
             continue;
-        const QList<StormEvent> shortened = Shorten(events, 400);
+        const QList<StormEvent> shortened = shorten(events, 400);
         QString report = QStringLiteral("seed %1, event %2: %3\nshortened to %4 events:\n")
                              .arg(seed)
                              .arg(i)

@@ -111,7 +111,7 @@ void TestRangedNumberEdit::formatGroupsThousandsAndBracketsNegatives()
 {
     QFETCH(qint64, value);
     QFETCH(QString, format);
-    QTEST(FormatWholeNumber(value, format), "shown");
+    QTEST(formatWholeNumber(value, format), "shown");
 }
 
 void TestRangedNumberEdit::readingTakesEveryShapeTheBoxAllows_data()
@@ -141,7 +141,7 @@ void TestRangedNumberEdit::readingTakesEveryShapeTheBoxAllows()
     QFETCH(QString, text);
     QFETCH(bool, holdsNumber);
     QFETCH(qint64, number);
-    const std::optional<qint64> read = ReadWholeNumber(text);
+    const std::optional<qint64> read = readWholeNumber(text);
     QCOMPARE(read.has_value(), holdsNumber);
     if (holdsNumber)
         QCOMPARE(*read, number);

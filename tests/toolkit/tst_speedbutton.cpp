@@ -6,13 +6,13 @@
 #include <QTest>
 
 // The face colour just above the lower edge, clear of the caption and the bevel.
-static QColor FacePixel(SpeedButton &button)
+static QColor facePixel(SpeedButton &button)
 {
     const QImage face = button.grab().toImage();
     return face.pixelColor(face.width() / 2, face.height() - 4);
 }
 
-static QColor CaptionPixel(SpeedButton &button)
+static QColor captionPixel(SpeedButton &button)
 {
     // The darkest pixel of the face is a caption pixel.
     const QImage face = button.grab().toImage();
@@ -28,7 +28,7 @@ static QColor CaptionPixel(SpeedButton &button)
 }
 
 // A button as the pages make them: a bold caption large enough to have solid pixels.
-static void Dress(SpeedButton &button, int width)
+static void dress(SpeedButton &button, int width)
 {
     QFont caption(QStringLiteral("Tahoma"));
     caption.setPixelSize(19);
@@ -37,13 +37,13 @@ static void Dress(SpeedButton &button, int width)
     button.resize(width, 27);
 }
 
-static void Enter(SpeedButton &button)
+static void enter(SpeedButton &button)
 {
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), button.mapToGlobal(QPointF(5, 5)));
     QApplication::sendEvent(&button, &enter);
 }
 
-static void Leave(SpeedButton &button)
+static void leave(SpeedButton &button)
 {
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(&button, &leave);
@@ -81,61 +81,61 @@ void TestSpeedButton::clickingNeverTakesTheFocus()
 void TestSpeedButton::lightAndCaptionColourShowOnTheFace()
 {
     SpeedButton button(QStringLiteral("Hex #"));
-    Dress(button, 90);
+    dress(button, 90);
     QVERIFY(!button.property("Light").toBool());
-    const QColor restingFace = FacePixel(button);
+    const QColor restingFace = facePixel(button);
 
     QVERIFY(button.setProperty("Light", true));
     QVERIFY(button.Light());
-    const QColor litFace = FacePixel(button);
+    const QColor litFace = facePixel(button);
     QVERIFY2(litFace != restingFace, "the lit face looks like the resting one");
     button.SetLight(false);
-    QCOMPARE(FacePixel(button), restingFace);
+    QCOMPARE(facePixel(button), restingFace);
 
-    button.SetCaptionColor(QColor(30, 57, 91));
-    QCOMPARE(CaptionPixel(button), QColor(30, 57, 91));
-    button.SetCaptionColor(QColor(255, 0, 0));
-    QCOMPARE(CaptionPixel(button), QColor(255, 0, 0));
+    button.setCaptionColor(QColor(30, 57, 91));
+    QCOMPARE(captionPixel(button), QColor(30, 57, 91));
+    button.setCaptionColor(QColor(255, 0, 0));
+    QCOMPARE(captionPixel(button), QColor(255, 0, 0));
 }
 
 void TestSpeedButton::pointerLightFadesInAndOut()
 {
     SpeedButton button(QStringLiteral("-"));
-    Dress(button, 34);
-    QCOMPARE(button.FadeInInterval(), 15);
-    QCOMPARE(button.FadeOutInterval(), 15);
-    const QColor restingFace = FacePixel(button);
+    dress(button, 34);
+    QCOMPARE(button.fadeInInterval(), 15);
+    QCOMPARE(button.fadeOutInterval(), 15);
+    const QColor restingFace = facePixel(button);
 
-    Enter(button);
-    QCOMPARE(button.HoverLevel(), 0.0); // a fade, not a jump
-    QTRY_COMPARE_WITH_TIMEOUT(button.HoverLevel(), 1.0, 2000);
-    QVERIFY(FacePixel(button) != restingFace);
+    enter(button);
+    QCOMPARE(button.hoverLevel(), 0.0); // a fade, not a jump
+    QTRY_COMPARE_WITH_TIMEOUT(button.hoverLevel(), 1.0, 2000);
+    QVERIFY(facePixel(button) != restingFace);
 
-    Leave(button);
-    QCOMPARE(button.HoverLevel(), 1.0);
-    QTRY_COMPARE_WITH_TIMEOUT(button.HoverLevel(), 0.0, 2000);
-    QCOMPARE(FacePixel(button), restingFace);
+    leave(button);
+    QCOMPARE(button.hoverLevel(), 1.0);
+    QTRY_COMPARE_WITH_TIMEOUT(button.hoverLevel(), 0.0, 2000);
+    QCOMPARE(facePixel(button), restingFace);
 }
 
 void TestSpeedButton::disabledButtonIgnoresClicksAndGreysItsCaption()
 {
     SpeedButton button(QStringLiteral("#"));
-    Dress(button, 34);
-    button.SetCaptionColor(QColor(30, 57, 91));
+    dress(button, 34);
+    button.setCaptionColor(QColor(30, 57, 91));
     QSignalSpy clicks(&button, &SpeedButton::clicked);
 
-    Enter(button);
-    QTRY_COMPARE_WITH_TIMEOUT(button.HoverLevel(), 1.0, 2000);
+    enter(button);
+    QTRY_COMPARE_WITH_TIMEOUT(button.hoverLevel(), 1.0, 2000);
     button.setEnabled(false);
-    QTRY_COMPARE_WITH_TIMEOUT(button.HoverLevel(), 0.0, 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(button.hoverLevel(), 0.0, 2000);
     QTest::mouseClick(&button, Qt::LeftButton);
     QCOMPARE(clicks.count(), 0);
-    QVERIFY(CaptionPixel(button) != QColor(30, 57, 91));
+    QVERIFY(captionPixel(button) != QColor(30, 57, 91));
 
     button.setEnabled(true);
     QTest::mouseClick(&button, Qt::LeftButton);
     QCOMPARE(clicks.count(), 1);
-    QCOMPARE(CaptionPixel(button), QColor(30, 57, 91));
+    QCOMPARE(captionPixel(button), QColor(30, 57, 91));
 }
 
 QTEST_MAIN(TestSpeedButton)

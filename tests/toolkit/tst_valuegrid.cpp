@@ -33,7 +33,7 @@ const QColor headerLines(160, 176, 199);
 const QColor gridLines(192, 192, 192);
 const QColor selectionFill(183, 219, 255);
 
-ValueGrid::Look TestLook()
+ValueGrid::Look testLook()
 {
     ValueGrid::Look look;
     look.rowHeight = rowHeight;
@@ -50,18 +50,18 @@ ValueGrid::Look TestLook()
 
 void TestValueGrid::init()
 {
-    grid = new ValueGrid(TestLook());
-    grid->SetHeaderText(0, QStringLiteral("First"));
-    grid->SetHeaderText(1, QStringLiteral("Second"));
+    grid = new ValueGrid(testLook());
+    grid->setHeaderText(0, QStringLiteral("First"));
+    grid->setHeaderText(1, QStringLiteral("Second"));
     grid->SetRowCount(101);
-    grid->SetCellTextSource([](int column, int row, QString &text) {
+    grid->setCellTextSource([](int column, int row, QString &text) {
         if (row > 0)
             text = QStringLiteral("%1:%2").arg(column).arg(row);
     });
     grid->resize(200, rowHeight * 11 + 10);
     grid->show();
     QVERIFY(QTest::qWaitForWindowExposed(grid));
-    QCOMPARE(grid->FullyVisibleRowCount(), 10);
+    QCOMPARE(grid->fullyVisibleRowCount(), 10);
 }
 
 void TestValueGrid::cleanup()
@@ -127,10 +127,10 @@ void TestValueGrid::keysMoveTheRowAndScrollOnlyPastTheEdge()
     QTest::keyClick(grid, Qt::Key_Down);
     QCOMPARE(grid->Row(), 100);
     QTest::keyClick(grid, Qt::Key_Up, Qt::ShiftModifier);
-    QVERIFY(grid->IsRowSelected(99) && grid->IsRowSelected(100));
+    QVERIFY(grid->isRowSelected(99) && grid->isRowSelected(100));
     QTest::keyClick(grid, Qt::Key_Home);
     QCOMPARE(grid->TopRow(), 1);
-    QVERIFY(grid->IsRowSelected(1) && !grid->IsRowSelected(100));
+    QVERIFY(grid->isRowSelected(1) && !grid->isRowSelected(100));
 }
 
 void TestValueGrid::mouseSelectsRunsOfWholeRows()
@@ -141,7 +141,7 @@ void TestValueGrid::mouseSelectsRunsOfWholeRows()
     QCOMPARE(grid->Row(), 3);
     QTest::mouseClick(view, Qt::LeftButton, Qt::ShiftModifier, QPoint(10, rowY(6)));
     for (int row = 1; row <= 8; ++row)
-        QCOMPARE(grid->IsRowSelected(row), row >= 3 && row <= 6);
+        QCOMPARE(grid->isRowSelected(row), row >= 3 && row <= 6);
 
     QTest::mousePress(view, Qt::LeftButton, {}, QPoint(10, rowY(8)));
     QMouseEvent drag(QEvent::MouseMove, QPointF(10, rowY(5)),
@@ -150,7 +150,7 @@ void TestValueGrid::mouseSelectsRunsOfWholeRows()
     QApplication::sendEvent(view, &drag);
     QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(10, rowY(5)));
     for (int row = 1; row <= 9; ++row)
-        QCOMPARE(grid->IsRowSelected(row), row >= 5 && row <= 8);
+        QCOMPARE(grid->isRowSelected(row), row >= 5 && row <= 8);
     QCOMPARE(grid->Row(), 5);
 
     QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(10, rowY(0))); // the header

@@ -27,7 +27,7 @@ private slots:
 
 private:
     // Puts text into the focused box with the caret at a position.
-    void Start(const QString &text, int caret);
+    void start(const QString &text, int caret);
 
     std::unique_ptr<QWidget> window;
     WholeNumberEdit *box = nullptr;
@@ -52,7 +52,7 @@ void TestWholeNumberEdit::cleanup()
     window.reset();
 }
 
-void TestWholeNumberEdit::Start(const QString &text, int caret)
+void TestWholeNumberEdit::start(const QString &text, int caret)
 {
     box->setFocus(Qt::MouseFocusReason);
     box->setText(text);
@@ -62,27 +62,27 @@ void TestWholeNumberEdit::Start(const QString &text, int caret)
 void TestWholeNumberEdit::digitsReplaceALoneZero()
 {
     QCOMPARE(box->text(), QStringLiteral("0"));
-    Start(QStringLiteral("0"), 1);
+    start(QStringLiteral("0"), 1);
     QTest::keyClicks(box, QStringLiteral("503"));
     QCOMPARE(box->text(), QStringLiteral("503"));
-    Start(QStringLiteral("-0"), 0);
+    start(QStringLiteral("-0"), 0);
     QTest::keyClick(box, Qt::Key_4);
     QCOMPARE(box->text(), QStringLiteral("-4"));
-    Start(QStringLiteral("-12"), 0); // never in front of the sign
+    start(QStringLiteral("-12"), 0); // never in front of the sign
     QTest::keyClick(box, Qt::Key_9);
     QCOMPARE(box->text(), QStringLiteral("-912"));
 }
 
 void TestWholeNumberEdit::minusTogglesAtTheFront()
 {
-    Start(QStringLiteral("5"), 1);
+    start(QStringLiteral("5"), 1);
     QTest::keyClick(box, Qt::Key_Minus);
     QCOMPARE(box->text(), QStringLiteral("-5"));
     QCOMPARE(box->value(), -5);
     QTest::keyClick(box, Qt::Key_Minus);
     QCOMPARE(box->text(), QStringLiteral("5"));
 
-    Start(QStringLiteral("123"), 1);
+    start(QStringLiteral("123"), 1);
     QTest::keyClick(box, Qt::Key_Minus);
     QCOMPARE(box->text(), QStringLiteral("-123"));
     QCOMPARE(box->cursorPosition(), 2);
@@ -92,20 +92,20 @@ void TestWholeNumberEdit::minusTogglesAtTheFront()
 
 void TestWholeNumberEdit::removingNeverLeavesItEmpty()
 {
-    Start(QStringLiteral("7"), 1);
+    start(QStringLiteral("7"), 1);
     QTest::keyClick(box, Qt::Key_Backspace);
     QCOMPARE(box->text(), QStringLiteral("0"));
-    Start(QStringLiteral("7"), 0);
+    start(QStringLiteral("7"), 0);
     QTest::keyClick(box, Qt::Key_Delete);
     QCOMPARE(box->text(), QStringLiteral("0"));
-    Start(QStringLiteral("-7"), 2);
+    start(QStringLiteral("-7"), 2);
     QTest::keyClick(box, Qt::Key_Backspace);
     QCOMPARE(box->text(), QStringLiteral("-0"));
     QCOMPARE(box->value(), 0);
     QTest::keyClick(box, Qt::Key_Backspace);
     QCOMPARE(box->text(), QStringLiteral("-0"));
 
-    Start(QStringLiteral("-25"), 0);
+    start(QStringLiteral("-25"), 0);
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Delete);
     QCOMPARE(box->text(), QStringLiteral("0"));
@@ -113,7 +113,7 @@ void TestWholeNumberEdit::removingNeverLeavesItEmpty()
 
 void TestWholeNumberEdit::everythingElseIsDropped()
 {
-    Start(QStringLiteral("12"), 2);
+    start(QStringLiteral("12"), 2);
     QTest::keyClicks(box, QStringLiteral("a.,+ e"));
     QTest::keyClick(box, Qt::Key_Return);
     QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier); // no undo around the rules
@@ -124,7 +124,7 @@ void TestWholeNumberEdit::clipboardGoesThroughTheSameRules()
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->setText(QStringLiteral("1a-2.5"));
-    Start(QStringLiteral("0"), 1);
+    start(QStringLiteral("0"), 1);
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(box->text(), QStringLiteral("-125"));
 
@@ -154,16 +154,16 @@ void TestWholeNumberEdit::keyboardEntrySelectsTheWholeText()
 void TestWholeNumberEdit::leavingBringsTheValueToTheNearerLimit()
 {
     QSignalSpy exited(box, &WholeNumberEdit::exited);
-    Start(QStringLiteral("9000"), 4);
+    start(QStringLiteral("9000"), 4);
     other->setFocus(Qt::TabFocusReason);
     QCOMPARE(box->text(), QStringLiteral("9000")); // no limits yet
     QCOMPARE(exited.count(), 1);
 
     box->setLimits(-128, 127);
-    Start(QStringLiteral("9000"), 4);
+    start(QStringLiteral("9000"), 4);
     other->setFocus(Qt::TabFocusReason);
     QCOMPARE(box->text(), QStringLiteral("127"));
-    Start(QStringLiteral("-129"), 4);
+    start(QStringLiteral("-129"), 4);
     other->setFocus(Qt::MouseFocusReason);
     QCOMPARE(box->text(), QStringLiteral("-128"));
     QCOMPARE(exited.count(), 3);

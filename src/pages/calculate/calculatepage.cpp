@@ -1,9 +1,9 @@
 #include "pages/calculate/calculatepage.h"
 
 #include "pages/calculate/columnworking.h"
-#include "pages/calculate/digitrules.h"
 #include "pages/calculate/fittinglabel.h"
 #include "toolkit/debugtrace.h"
+#include "toolkit/look.h"
 #include "toolkit/picturebox.h"
 #include "toolkit/speedbutton.h"
 
@@ -12,21 +12,31 @@
 
 namespace {
 
-constexpr int operandColumns = 4;
 constexpr int blinkInterval = 330;
 constexpr quint8 phaseBit = 128;
 
-const QColor cursorColor(182, 226, 250);
-const QColor plainCellColor(Qt::white);
-const QColor markColor(0, 0, 255);
-const QColor minusColor(255, 0, 0);
-const QColor hintColor(128, 0, 0);
-const QColor captionColor(30, 57, 91);
+const QColor cursorColor(palette::boardCursor);
+const QColor plainCellColor(palette::page);
+const QColor markColor(palette::boardMark);
+const QColor minusColor(palette::negativeMark);
+const QColor hintColor(palette::boardHint);
 
-const QString selectRadixHint = QStringLiteral("Select Radix");
-const QString firstNumberHint = QStringLiteral("Enter first number");
-const QString secondNumberHint = QStringLiteral("Enter second number");
-const QString workHint = QStringLiteral("Click + or -");
+QString promptText(OperandEntry::Prompt prompt)
+{
+    switch (prompt) {
+    case OperandEntry::Prompt::SelectRadix:
+        return QStringLiteral("Select Radix");
+    case OperandEntry::Prompt::FirstNumber:
+        return QStringLiteral("Enter first number");
+    case OperandEntry::Prompt::SecondNumber:
+        return QStringLiteral("Enter second number");
+    case OperandEntry::Prompt::ChooseOperation:
+        return QStringLiteral("Click + or -");
+    case OperandEntry::Prompt::None:
+        break;
+    }
+    return {};
+}
 
 constexpr int cellLeft(unsigned column)
 {
@@ -38,33 +48,15 @@ constexpr int cellTop(unsigned row)
     return row == 1 ? 25 : row == 2 ? 81 : 154;
 }
 
-QFont PixelFont(const char *family, int pixelSize, bool bold)
-{
-    QFont font(QString::fromLatin1(family));
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
-
-QByteArray CursorTraceLine(bool on, unsigned row, unsigned column)
+QByteArray cursorTraceLine(bool on, unsigned row, unsigned column)
 {
     return QByteArray(on ? "1" : "0") + "   " + QByteArray::number(column) + ':' +
            QByteArray::number(row);
 }
 
-QByteArray BlinkTraceLine(unsigned code, bool lightBlue)
+QByteArray blinkTraceLine(unsigned code, bool lightBlue)
 {
     return QByteArray::number(code) + "  " + (lightBlue ? "1" : "0");
-}
-
-PictureBox *AddPicture(QWidget *parent, const char *name, const char *resource, QPoint place)
-{
-    auto *picture = new PictureBox(parent);
-    picture->setObjectName(QLatin1String(name));
-    picture->setAutoSize(true);
-    picture->setPicture(QPixmap(QString::fromLatin1(resource)));
-    picture->move(place);
-    return picture;
 }
 
 } // namespace
@@ -73,8 +65,8 @@ CalculatePage::CalculatePage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("pan2"));
     resize(433, 267);
-    BuildBoard();
-    BuildButtons();
+    buildBoard();
+    buildButtons();
 
     Timer3 = new QTimer(this);
     Timer3->setObjectName(QStringLiteral("Timer3"));
@@ -82,10 +74,10 @@ CalculatePage::CalculatePage(QWidget *parent) : QWidget(parent)
     connect(Timer3, &QTimer::timeout, this, &CalculatePage::Timer3Timer);
     Timer3->start();
 
-    ShowBoard();
+    showBoard();
 }
 
-FittingLabel *CalculatePage::AddLabel(const char *name, int left, int top, const QFont &font,
+FittingLabel *CalculatePage::addLabel(const char *name, int left, int top, const QFont &font,
                                       const QColor &color)
 {
     auto *label = new FittingLabel(this);
@@ -100,27 +92,27 @@ FittingLabel *CalculatePage::AddLabel(const char *name, int left, int top, const
     return label;
 }
 
-void CalculatePage::BuildBoard()
+void CalculatePage::buildBoard()
 {
-    AddPicture(this, "AdvGDIPPicture4", ":/pictures/calculate-background.png", {64, -13});
+    addPictureBox(this, "AdvGDIPPicture4", {64, -13}, QStringLiteral(":/pictures/calculate-background.png"));
 
-    const QFont digitFont = PixelFont("Comic Sans MS", 48, true);
-    const QFont markFont = PixelFont("Comic Sans MS", 24, true);
-    const QFont strikeFont = PixelFont("Comic Sans MS", 48, false);
+    const QFont digitFont = roleFont(FontRole::BoardDigit);
+    const QFont markFont = roleFont(FontRole::BoardMark);
+    const QFont strikeFont = roleFont(FontRole::BoardStrike);
     const QColor textColor = palette().color(QPalette::WindowText);
     const auto addCell = [&](unsigned row, unsigned column) {
         static const char *const rowNames[] = {"", "First number", "Second number", "Result"};
         const QByteArray name = "c" + QByteArray::number(row * 10 + column);
         m_cells[row * 10 + column] =
-            AddLabel(name.constData(), cellLeft(column), cellTop(row), digitFont, textColor);
+            addLabel(name.constData(), cellLeft(column), cellTop(row), digitFont, textColor);
         m_cells[row * 10 + column]->setAccessibleName(
             QStringLiteral("%1, column %2").arg(QLatin1String(rowNames[row])).arg(column));
     };
     for (unsigned row = 1; row <= 3; ++row) {
-        for (unsigned column = operandColumns; column >= 1; --column)
+        for (unsigned column = OperandEntry::operandColumns; column >= 1; --column)
             addCell(row, column);
     }
-    m_cells[11]->SetAutoSize(false);
+    m_cells[11]->setAutoSize(false);
     m_cells[11]->resize(29, 67);
 
     auto *Shape1 = new QWidget(this);
@@ -135,22 +127,22 @@ void CalculatePage::BuildBoard()
     const auto addTopMark = [&](unsigned column) {
         const QByteArray name = "r" + QByteArray::number(column);
         m_topMarks[column] =
-            AddLabel(name.constData(), cellLeft(column) + 5, 4, markFont, markColor);
+            addLabel(name.constData(), cellLeft(column) + 5, 4, markFont, markColor);
         m_topMarks[column]->setAccessibleName(QStringLiteral("Mark above column %1").arg(column));
     };
     const auto addBorrowMark = [&](unsigned column) {
         const QByteArray name = "b" + QByteArray::number(column);
         m_borrowMarks[column] =
-            AddLabel(name.constData(), cellLeft(column) - 12, 25, markFont, markColor);
+            addLabel(name.constData(), cellLeft(column) - 12, 25, markFont, markColor);
         m_borrowMarks[column]->setAccessibleName(
             QStringLiteral("Borrow mark of column %1").arg(column));
     };
     const auto addStrike = [&](unsigned column, int left) {
         const QByteArray name = "x" + QByteArray::number(column);
-        m_strikes[column] = AddLabel(name.constData(), left, 25, strikeFont, markColor);
+        m_strikes[column] = addLabel(name.constData(), left, 25, strikeFont, markColor);
         m_strikes[column]->setAccessibleName(
             QStringLiteral("Strike-through of column %1").arg(column));
-        m_strikes[column]->SetCaption(u'/');
+        m_strikes[column]->setCaption(u'/');
     };
     addTopMark(4);
     m_topMarks[4]->setAutoFillBackground(true);
@@ -164,37 +156,33 @@ void CalculatePage::BuildBoard()
     addStrike(4, 204);
     addTopMark(5);
 
-    op = AddLabel("op", 135, 76, digitFont, textColor);
+    op = addLabel("op", 135, 76, digitFont, textColor);
     op->setAccessibleName(QStringLiteral("Operation"));
-    hint1 = AddLabel("hint1", 135, 235, PixelFont("Tahoma", 13, false), hintColor);
-    hint1->SetAutoSize(false);
+    hint1 = addLabel("hint1", 135, 235, roleFont(FontRole::BoardHint), hintColor);
+    hint1->setAutoSize(false);
     hint1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     hint1->resize(217, 16);
-    minus = AddLabel("minus", 130, 149, digitFont, minusColor);
+    minus = addLabel("minus", 130, 149, digitFont, minusColor);
     minus->setAccessibleName(QStringLiteral("Negative result"));
-    minus->SetCaption(u'-');
-    minus2 = AddPicture(this, "minus2", ":/pictures/minus2.png", {340, 44});
+    minus->setCaption(u'-');
+    minus2 = addPictureBox(this, "minus2", {340, 44}, QStringLiteral(":/pictures/minus2.png"));
 }
 
-SpeedButton *CalculatePage::AddButton(const char *name, const char *caption, const QRect &place,
-                                      int fontPixels)
+void CalculatePage::buildButtons()
 {
-    auto *button = new SpeedButton(QString::fromLatin1(caption), this);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(place);
-    button->setFont(PixelFont("Tahoma", fontPixels, true));
-    button->SetCaptionColor(captionColor);
-    return button;
-}
-
-void CalculatePage::BuildButtons()
-{
-    AddPicture(this, "AdvGDIPPicture5", ":/pictures/calculate-buttons.png", {8, 30});
-    W7SpeedButton5 = AddButton("W7SpeedButton5", "Octal #", QRect(23, 45, 90, 27), 15);
-    W7SpeedButton8 = AddButton("W7SpeedButton8", "Decimal #", QRect(23, 78, 90, 27), 15);
-    W7SpeedButton9 = AddButton("W7SpeedButton9", "Hex #", QRect(23, 111, 90, 27), 15);
-    W7SpeedButton7 = AddButton("W7SpeedButton7", "-", QRect(28, 161, 34, 27), 19);
-    W7SpeedButton6 = AddButton("W7SpeedButton6", "+", QRect(76, 161, 34, 27), 19);
+    addPictureBox(this, "AdvGDIPPicture5", {8, 30}, QStringLiteral(":/pictures/calculate-buttons.png"));
+    const auto addButton = [this](const char *name, const char *caption, QRect place,
+                                  FontRole role) {
+        return addSpeedButton(this, name, QLatin1String(caption), place, role);
+    };
+    W7SpeedButton5 = addButton("W7SpeedButton5", "Octal #", {23, 45, 90, 27},
+                               FontRole::RadixButtonCaption);
+    W7SpeedButton8 = addButton("W7SpeedButton8", "Decimal #", {23, 78, 90, 27},
+                               FontRole::RadixButtonCaption);
+    W7SpeedButton9 = addButton("W7SpeedButton9", "Hex #", {23, 111, 90, 27},
+                               FontRole::RadixButtonCaption);
+    W7SpeedButton7 = addButton("W7SpeedButton7", "-", {28, 161, 34, 27}, FontRole::PushButtonCaption);
+    W7SpeedButton6 = addButton("W7SpeedButton6", "+", {76, 161, 34, 27}, FontRole::PushButtonCaption);
     connect(W7SpeedButton5, &SpeedButton::clicked, this, &CalculatePage::W7SpeedButton5Click);
     connect(W7SpeedButton8, &SpeedButton::clicked, this, &CalculatePage::W7SpeedButton8Click);
     connect(W7SpeedButton9, &SpeedButton::clicked, this, &CalculatePage::W7SpeedButton9Click);
@@ -202,33 +190,33 @@ void CalculatePage::BuildButtons()
     connect(W7SpeedButton6, &SpeedButton::clicked, this, &CalculatePage::W7SpeedButton6Click);
 }
 
-FittingLabel *CalculatePage::CellLabel(unsigned code) const
+FittingLabel *CalculatePage::cellLabel(unsigned code) const
 {
     return code < m_cells.size() ? m_cells[code] : nullptr;
 }
 
-void CalculatePage::ShowBoard()
+void CalculatePage::showBoard()
 {
     for (unsigned code = 0; code < m_cells.size(); ++code) {
         if (m_cells[code])
-            m_cells[code]->SetCaption(QLatin1Char(m_board.Cell(code / 10, code % 10)));
+            m_cells[code]->setCaption(QLatin1Char(board().cell(code / 10, code % 10)));
     }
     for (unsigned column = 2; column <= 5; ++column) {
-        m_topMarks[column]->SetCaption(QLatin1Char(m_board.TopMark(column)));
-        m_topMarks[column]->setVisible(m_board.TopMarkShown(column));
+        m_topMarks[column]->setCaption(QLatin1Char(board().topMark(column)));
+        m_topMarks[column]->setVisible(board().topMarkShown(column));
     }
     for (unsigned column = 1; column <= 3; ++column)
-        m_borrowMarks[column]->SetCaption(QLatin1Char(m_board.BorrowMark(column)));
+        m_borrowMarks[column]->setCaption(QLatin1Char(board().borrowMark(column)));
     for (unsigned column = 2; column <= 4; ++column)
-        m_strikes[column]->setVisible(m_board.Struck(column));
-    op->SetCaption(QLatin1Char(m_board.Operator()));
-    minus->setVisible(m_board.MinusShown());
-    minus2->setVisible(m_board.MinusShown());
+        m_strikes[column]->setVisible(board().struck(column));
+    op->setCaption(QLatin1Char(board().operatorSign()));
+    minus->setVisible(board().minusShown());
+    minus2->setVisible(board().minusShown());
 }
 
-void CalculatePage::PaintCell(unsigned code, const QColor &color)
+void CalculatePage::paintCell(unsigned code, const QColor &color)
 {
-    QLabel *cell = CellLabel(code);
+    QLabel *cell = cellLabel(code);
     if (!cell)
         return;
     QPalette colors = cell->palette();
@@ -239,10 +227,10 @@ void CalculatePage::PaintCell(unsigned code, const QColor &color)
 void CalculatePage::SetCursor(unsigned row, unsigned column, bool on)
 {
     Timer3->stop();
-    DebugTrace(CursorTraceLine(on, row, column));
+    DebugTrace(cursorTraceLine(on, row, column));
     m_blinkCell = quint8(row * 10 + column);
-    PaintCell(m_blinkCell, on ? cursorColor : plainCellColor);
-    if (QLabel *cell = CellLabel(m_blinkCell))
+    paintCell(m_blinkCell, on ? cursorColor : plainCellColor);
+    if (QLabel *cell = cellLabel(m_blinkCell))
         cell->setAutoFillBackground(on);
     if (!on)
         m_blinkCell = 0;
@@ -259,8 +247,8 @@ void CalculatePage::Timer3Timer()
     else
         m_blinkCell += phaseBit;
     const unsigned code = m_blinkCell & ~phaseBit;
-    DebugTrace(BlinkTraceLine(code, lightBlue));
-    PaintCell(code, lightBlue ? cursorColor : plainCellColor);
+    DebugTrace(blinkTraceLine(code, lightBlue));
+    paintCell(code, lightBlue ? cursorColor : plainCellColor);
 }
 
 void CalculatePage::ClearBoard(bool keepOperands)
@@ -269,26 +257,25 @@ void CalculatePage::ClearBoard(bool keepOperands)
         const unsigned code = m_blinkCell & ~phaseBit;
         SetCursor(code / 10, code % 10, false);
     }
-    m_board.Clear(keepOperands);
-    ShowBoard();
-    hint1->setText(selectRadixHint);
+    m_entry.clearBoard(keepOperands);
+    showEntry();
 }
 
 void CalculatePage::W7SpeedButton5Click()
 {
-    m_radix = 8;
+    m_entry.setRadix(8);
     SelectRadix(W7SpeedButton5);
 }
 
 void CalculatePage::W7SpeedButton8Click()
 {
-    m_radix = 10;
+    m_entry.setRadix(10);
     SelectRadix(W7SpeedButton8);
 }
 
 void CalculatePage::W7SpeedButton9Click()
 {
-    m_radix = 16;
+    m_entry.setRadix(16);
     SelectRadix(W7SpeedButton9);
 }
 
@@ -299,100 +286,39 @@ void CalculatePage::SelectRadix(SpeedButton *button)
     ClearBoard(false);
     for (SpeedButton *radixButton : {W7SpeedButton5, W7SpeedButton8, W7SpeedButton9})
         radixButton->SetLight(radixButton == button);
-    hint1->setText(firstNumberHint);
-    m_entryRow = 1;
-    m_entryColumn = operandColumns;
-    SetCursor(1, operandColumns, true);
+    m_entry.startFirstRow();
+    showEntry();
 }
 
 void CalculatePage::FormKeyPress(QChar Key)
 {
-    if (m_entryRow == 0)
-        return;
-    if (Key == QChar(8)) {
-        RemoveLastDigit();
-        return;
-    }
-    if (Key == QChar(13)) {
-        CloseEntryRow();
-        return;
-    }
-    const std::optional<unsigned> value = KeyDigit(Key.unicode(), m_radix);
-    if (!value)
-        return;
-    SetCursor(m_entryRow, m_entryColumn, false);
-    m_board.SetBoardDigit(m_entryRow, m_entryColumn, *value, m_radix);
-    ShowBoard();
-    --m_entryColumn;
-    if (m_entryColumn == 0) {
-        ++m_entryRow;
-        hint1->setText(secondNumberHint);
-        m_entryColumn = operandColumns;
-    }
-    if (m_entryRow == 3) {
-        m_entryRow = 0;
-        hint1->setText(workHint);
-    }
-    if (m_entryRow != 0)
-        SetCursor(m_entryRow, m_entryColumn, true);
-}
-
-void CalculatePage::RemoveLastDigit()
-{
-    if (m_entryColumn >= operandColumns)
-        return;
-    SetCursor(m_entryRow, m_entryColumn, false);
-    ++m_entryColumn;
-    m_board.SetBoardDigit(m_entryRow, m_entryColumn, 0, 0);
-    ShowBoard();
-    SetCursor(m_entryRow, m_entryColumn, true);
-}
-
-void CalculatePage::CloseEntryRow()
-{
-    SetCursor(m_entryRow, m_entryColumn, false);
-    AlignEntryRow();
-    if (m_entryRow == 1) {
-        hint1->setText(secondNumberHint);
-        m_entryRow = 2;
-        m_entryColumn = operandColumns;
-        SetCursor(2, operandColumns, true);
-    } else {
-        m_entryRow = 0;
-        hint1->setText(workHint);
-    }
-}
-
-void CalculatePage::AlignEntryRow()
-{
-    AlignRow(m_board, m_entryRow, m_entryColumn, m_radix);
-    ShowBoard();
-}
-
-void CalculatePage::CloseOperands(char sign)
-{
-    for (int pass = 0; pass < 2 && m_entryRow != 0; ++pass)
-        CloseEntryRow();
-    ClearBoard(true);
-    hint1->setText(QString());
-    m_board.SetOperator(sign);
+    m_entry.type(Key.unicode());
+    showEntry();
 }
 
 void CalculatePage::W7SpeedButton6Click()
 {
-    Work('+', WorkSum);
+    work('+', workSum);
 }
 
 void CalculatePage::W7SpeedButton7Click()
 {
-    Work('-', WorkDifference);
+    work('-', workDifference);
 }
 
-void CalculatePage::Work(char sign, void (*working)(ColumnBoard &, unsigned))
+void CalculatePage::work(char sign, void (*working)(ColumnBoard &, unsigned))
 {
-    if (m_radix == 0)
+    if (m_entry.Radix() == 0)
         return;
-    CloseOperands(sign);
-    working(m_board, m_radix);
-    ShowBoard();
+    m_entry.prepareWorking(sign);
+    working(m_entry.board(), unsigned(m_entry.Radix()));
+    showEntry();
+}
+
+void CalculatePage::showEntry()
+{
+    for (const OperandEntry::CursorMove &move : m_entry.takeCursorMoves())
+        SetCursor(move.row, move.column, move.on);
+    showBoard();
+    hint1->setText(promptText(m_entry.prompt()));
 }

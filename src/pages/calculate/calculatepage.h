@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/calculate/columnboard.h"
+#include "pages/calculate/operandentry.h"
 
 #include <QWidget>
 
@@ -12,7 +12,7 @@ class SpeedButton;
 
 // The Calculate page, panel "pan2": the user chooses a radix, types two numbers of up to
 // four digits into the board and has their sum or difference worked column by column.
-// The board's characters live in a ColumnBoard; the labels show it.
+// The typing rules and the board's characters live in an OperandEntry; the labels show it.
 class CalculatePage : public QWidget
 {
     Q_OBJECT
@@ -28,51 +28,45 @@ public:
     void ClearBoard(bool keepOperands);
     // Moves the blinking entry cursor on to or off a cell, and traces the move.
     void SetCursor(unsigned row, unsigned column, bool on);
+    // The entry cursor's blink.
     void Timer3Timer();
 
-    // The radix buttons: octal, decimal, hexadecimal. Each starts a new problem.
+    // "Octal #", "Decimal #" and "Hex #": each starts a new problem in its radix.
     void W7SpeedButton5Click();
     void W7SpeedButton8Click();
     void W7SpeedButton9Click();
     void SelectRadix(SpeedButton *button);
-    // "+" and "-": close any open operand row and work the sum or the difference.
+    // "+": closes any open operand row and works the sum.
     void W7SpeedButton6Click();
+    // "-": closes any open operand row and works the difference.
     void W7SpeedButton7Click();
 
     // Every character typed anywhere in the window, before the focused control sees it.
     void FormKeyPress(QChar Key);
-    // Right-aligns the operand row being typed.
-    void AlignEntryRow();
 
-    int EntryRow() const { return m_entryRow; }
-    int EntryColumn() const { return m_entryColumn; }
-    int Radix() const { return m_radix; }
+    int EntryRow() const { return m_entry.EntryRow(); }
+    int EntryColumn() const { return m_entry.EntryColumn(); }
+    int Radix() const { return m_entry.Radix(); }
     int BlinkCell() const { return m_blinkCell; }
-    const ColumnBoard &Board() const { return m_board; }
+    const ColumnBoard &board() const { return m_entry.board(); }
 
 private:
-    void BuildBoard();
-    void BuildButtons();
-    FittingLabel *AddLabel(const char *name, int left, int top, const QFont &font,
+    void buildBoard();
+    void buildButtons();
+    FittingLabel *addLabel(const char *name, int left, int top, const QFont &font,
                            const QColor &color);
-    SpeedButton *AddButton(const char *name, const char *caption, const QRect &place,
-                           int fontPixels);
     // Brings every label in line with the board's characters.
-    void ShowBoard();
+    void showBoard();
+    // Carries out the entry's cursor moves, then shows the board and the prompt.
+    void showEntry();
     // The cell of a cell code, or none for a code that names no cell.
-    FittingLabel *CellLabel(unsigned code) const;
-    void PaintCell(unsigned code, const QColor &color);
-    void RemoveLastDigit();
-    void CloseEntryRow();
-    void CloseOperands(char sign);
+    FittingLabel *cellLabel(unsigned code) const;
+    void paintCell(unsigned code, const QColor &color);
     // Works the operands as they stand once any open row is closed; nothing before a
     // radix has been chosen.
-    void Work(char sign, void (*working)(ColumnBoard &, unsigned));
+    void work(char sign, void (*working)(ColumnBoard &, unsigned));
 
-    ColumnBoard m_board;
-    int m_entryRow = 0;
-    int m_entryColumn = 4;
-    int m_radix = 0;
+    OperandEntry m_entry;
     quint8 m_blinkCell = 0;
 
     std::array<FittingLabel *, 36> m_cells{}; // by cell code, row x 10 + column

@@ -6,7 +6,7 @@
 
 namespace {
 
-std::optional<unsigned> CellIndex(unsigned row, unsigned column)
+std::optional<unsigned> cellIndex(unsigned row, unsigned column)
 {
     const unsigned lastColumn = row == 3 ? 5 : 4;
     if (row < 1 || row > 3 || column < 1 || column > lastColumn)
@@ -14,12 +14,12 @@ std::optional<unsigned> CellIndex(unsigned row, unsigned column)
     return (row - 1) * 5 + (column - 1);
 }
 
-bool IsTopMarkColumn(unsigned column)
+bool isTopMarkColumn(unsigned column)
 {
     return column >= 2 && column <= 5;
 }
 
-bool IsLendingColumn(unsigned column)
+bool isLendingColumn(unsigned column)
 {
     return column >= 2 && column <= 4;
 }
@@ -35,35 +35,35 @@ ColumnBoard::ColumnBoard()
 
 void ColumnBoard::SetBoardDigit(unsigned row, unsigned column, unsigned value, unsigned radix)
 {
-    if (const auto index = CellIndex(row, column))
-        m_cells[*index] = DigitCharacter(value, radix);
+    if (const auto index = cellIndex(row, column))
+        m_cells[*index] = digitCharacter(value, radix);
 }
 
 unsigned ColumnBoard::GetBoardDigit(unsigned row, unsigned column) const
 {
-    return DigitValue(Cell(row, column));
+    return digitValue(cell(row, column));
 }
 
-char ColumnBoard::Cell(unsigned row, unsigned column) const
+char ColumnBoard::cell(unsigned row, unsigned column) const
 {
-    const auto index = CellIndex(row, column);
+    const auto index = cellIndex(row, column);
     return index ? m_cells[*index] : ' ';
 }
 
 void ColumnBoard::SetTopMark(unsigned column, unsigned value, unsigned radix)
 {
-    if (IsTopMarkColumn(column))
-        m_topMarks[column] = DigitCharacter(value, radix);
+    if (isTopMarkColumn(column))
+        m_topMarks[column] = digitCharacter(value, radix);
 }
 
-char ColumnBoard::TopMark(unsigned column) const
+char ColumnBoard::topMark(unsigned column) const
 {
-    return IsTopMarkColumn(column) ? m_topMarks[column] : ' ';
+    return isTopMarkColumn(column) ? m_topMarks[column] : ' ';
 }
 
 unsigned ColumnBoard::GetTopMark(unsigned column) const
 {
-    return TopMarkShown(column) ? DigitValue(TopMark(column)) : NoTopMark;
+    return topMarkShown(column) ? digitValue(topMark(column)) : NoTopMark;
 }
 
 unsigned ColumnBoard::EffectiveTopDigit(unsigned column) const
@@ -74,7 +74,7 @@ unsigned ColumnBoard::EffectiveTopDigit(unsigned column) const
 
 void ColumnBoard::MarkBorrow(unsigned column, unsigned digit, unsigned radix, bool first)
 {
-    if (!IsLendingColumn(column))
+    if (!isLendingColumn(column))
         return;
     if (radix == 0) {
         m_borrowMarks[column - 1] = ' ';
@@ -87,17 +87,17 @@ void ColumnBoard::MarkBorrow(unsigned column, unsigned digit, unsigned radix, bo
     m_struck[column] = true;
 }
 
-char ColumnBoard::BorrowMark(unsigned column) const
+char ColumnBoard::borrowMark(unsigned column) const
 {
     return column >= 1 && column <= 3 ? m_borrowMarks[column] : ' ';
 }
 
-bool ColumnBoard::Struck(unsigned column) const
+bool ColumnBoard::struck(unsigned column) const
 {
-    return IsLendingColumn(column) && m_struck[column];
+    return isLendingColumn(column) && m_struck[column];
 }
 
-void ColumnBoard::Clear(bool keepOperands)
+void ColumnBoard::clear(bool keepOperands)
 {
     m_minusShown = false;
     for (unsigned column = 2; column <= 4; ++column)

@@ -18,12 +18,12 @@ public:
     void SetBoardDigit(unsigned row, unsigned column, unsigned value, unsigned radix);
     unsigned GetBoardDigit(unsigned row, unsigned column) const;
     // The character in the cell; a blank for a pair that names no cell.
-    char Cell(unsigned row, unsigned column) const;
+    char cell(unsigned row, unsigned column) const;
 
     // Columns 2-5. A mark shows exactly while its character is not blank.
     void SetTopMark(unsigned column, unsigned value, unsigned radix);
-    char TopMark(unsigned column) const;
-    bool TopMarkShown(unsigned column) const { return TopMark(column) != ' '; }
+    char topMark(unsigned column) const;
+    bool topMarkShown(unsigned column) const { return topMark(column) != ' '; }
     // The shown mark read as a hexadecimal digit, or NoTopMark.
     unsigned GetTopMark(unsigned column) const;
     // The top digit of the column after the borrows made so far.
@@ -34,17 +34,17 @@ public:
     // Radix 0 takes the strike and the small "1" away again and leaves the mark above.
     void MarkBorrow(unsigned column, unsigned digit, unsigned radix, bool first);
     // The small mark before the top digit of column 1-3: '1' or a blank.
-    char BorrowMark(unsigned column) const;
-    bool Struck(unsigned column) const;
+    char borrowMark(unsigned column) const;
+    bool struck(unsigned column) const;
 
-    char Operator() const { return m_operator; }
-    void SetOperator(char sign) { m_operator = sign; }
-    bool MinusShown() const { return m_minusShown; }
-    void SetMinusShown(bool shown) { m_minusShown = shown; }
+    char operatorSign() const { return m_operator; }
+    void setOperatorSign(char sign) { m_operator = sign; }
+    bool minusShown() const { return m_minusShown; }
+    void setMinusShown(bool shown) { m_minusShown = shown; }
 
     // Blanks the result, every mark, the operator and the minus sign; the operand rows too
     // unless keepOperands.
-    void Clear(bool keepOperands);
+    void clear(bool keepOperands);
 
 private:
     std::array<char, 15> m_cells; // row-major, five columns a row

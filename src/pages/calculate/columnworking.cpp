@@ -10,13 +10,13 @@ constexpr unsigned operandColumns = 4;
 constexpr unsigned resultRow = 3;
 
 // The units column always keeps its digit, so a zero result reads "0".
-void BlankLeadingZeros(ColumnBoard &board)
+void blankLeadingZeros(ColumnBoard &board)
 {
     for (unsigned column = 5; column >= 2 && board.GetBoardDigit(resultRow, column) == 0; --column)
         board.SetBoardDigit(resultRow, column, 0, 0);
 }
 
-std::uint16_t OperandValue(const ColumnBoard &board, unsigned row, unsigned radix)
+std::uint16_t operandValue(const ColumnBoard &board, unsigned row, unsigned radix)
 {
     std::uint16_t value = 0;
     std::uint16_t weight = 1;
@@ -27,7 +27,7 @@ std::uint16_t OperandValue(const ColumnBoard &board, unsigned row, unsigned radi
     return value;
 }
 
-void ExchangeOperands(ColumnBoard &board, unsigned radix)
+void exchangeOperands(ColumnBoard &board, unsigned radix)
 {
     for (unsigned column = 1; column <= operandColumns; ++column) {
         const unsigned top = board.GetBoardDigit(1, column);
@@ -38,7 +38,7 @@ void ExchangeOperands(ColumnBoard &board, unsigned radix)
 
 // Borrows for column j from the nearest non-zero column on its left, marking every column
 // on the way. Returns whether a lending column was found.
-bool Borrow(ColumnBoard &board, unsigned j, unsigned radix)
+bool borrow(ColumnBoard &board, unsigned j, unsigned radix)
 {
     unsigned k = j + 1;
     while (k <= operandColumns && board.EffectiveTopDigit(k) == 0) {
@@ -53,7 +53,7 @@ bool Borrow(ColumnBoard &board, unsigned j, unsigned radix)
 
 } // namespace
 
-void AlignRow(ColumnBoard &board, unsigned row, unsigned entryColumn, unsigned radix)
+void alignRow(ColumnBoard &board, unsigned row, unsigned entryColumn, unsigned radix)
 {
     if (entryColumn == operandColumns) {
         board.SetBoardDigit(row, 1, 0, radix);
@@ -66,7 +66,7 @@ void AlignRow(ColumnBoard &board, unsigned row, unsigned entryColumn, unsigned r
     }
 }
 
-void WorkSum(ColumnBoard &board, unsigned radix)
+void workSum(ColumnBoard &board, unsigned radix)
 {
     unsigned carry = 0;
     for (unsigned column = 1; column <= operandColumns; ++column) {
@@ -82,21 +82,21 @@ void WorkSum(ColumnBoard &board, unsigned radix)
     }
     if (carry == 1)
         board.SetBoardDigit(resultRow, 5, 1, radix);
-    BlankLeadingZeros(board);
+    blankLeadingZeros(board);
 }
 
-void WorkDifference(ColumnBoard &board, unsigned radix)
+void workDifference(ColumnBoard &board, unsigned radix)
 {
-    if (OperandValue(board, 1, radix) < OperandValue(board, 2, radix)) {
-        ExchangeOperands(board, radix);
-        board.SetMinusShown(true);
+    if (operandValue(board, 1, radix) < operandValue(board, 2, radix)) {
+        exchangeOperands(board, radix);
+        board.setMinusShown(true);
     }
     for (unsigned j = 1; j <= operandColumns; ++j) {
         unsigned top = board.EffectiveTopDigit(j);
         const unsigned bottom = board.GetBoardDigit(2, j);
-        if (bottom > top && Borrow(board, j, radix))
+        if (bottom > top && borrow(board, j, radix))
             top += radix;
         board.SetBoardDigit(resultRow, j, top - bottom, radix);
     }
-    BlankLeadingZeros(board);
+    blankLeadingZeros(board);
 }

@@ -1,6 +1,6 @@
 #include "pages/calculate/digitrules.h"
 
-char DigitCharacter(unsigned value, unsigned radix)
+char digitCharacter(unsigned value, unsigned radix)
 {
     if (radix == 0)
         return ' ';
@@ -9,7 +9,7 @@ char DigitCharacter(unsigned value, unsigned radix)
     return char('0' + value);
 }
 
-unsigned DigitValue(char character)
+unsigned digitValue(char character)
 {
     if (character == ' ')
         return 0;
@@ -18,7 +18,7 @@ unsigned DigitValue(char character)
     return unsigned(character - 48);
 }
 
-std::optional<unsigned> KeyDigit(char16_t key, unsigned radix)
+std::optional<unsigned> keyDigit(char16_t key, unsigned radix)
 {
     if (key >= u'0' && key <= u'9') {
         const unsigned value = key - u'0';

@@ -7,11 +7,11 @@
 
 // The character for value in radix: a blank for radix 0, a letter for 10-15 in radix 16,
 // otherwise '0' + value.
-char DigitCharacter(unsigned value, unsigned radix);
+char digitCharacter(unsigned value, unsigned radix);
 
 // The value of a board character: a blank reads as 0, letters from 'A' on as 10 up.
-unsigned DigitValue(char character);
+unsigned digitValue(char character);
 
 // The digit a typed key stands for in radix 8, 10 or 16, or nothing. In radix 16 the
 // letters a-f count as A-F.
-std::optional<unsigned> KeyDigit(char16_t key, unsigned radix);
+std::optional<unsigned> keyDigit(char16_t key, unsigned radix);

@@ -1,12 +1,12 @@
 #include "pages/calculate/fittinglabel.h"
 
-#include "toolkit/accessibletext.h"
+#include "common/accessibletext.h"
 
 #include <QEvent>
 
 FittingLabel::FittingLabel(QWidget *parent) : QLabel(parent) {}
 
-void FittingLabel::SetCaption(QChar character)
+void FittingLabel::setCaption(QChar character)
 {
     const QString current = text();
     if (current.size() == 1 && current.front() == character)
@@ -14,14 +14,14 @@ void FittingLabel::SetCaption(QChar character)
     setText(QString(character));
     // A named label is a place on the board; what it holds is read as its description.
     if (!accessibleName().isEmpty())
-        AnnounceAccessibleDescription(this, character == u' ' ? QStringLiteral("blank")
+        announceAccessibleDescription(this, character == u' ' ? QStringLiteral("blank")
                                                               : QString(character));
-    Fit();
+    fit();
 }
 
 // Measuring loads the font, which the start of the program can do without: a hidden
 // label is fitted when it comes into view.
-void FittingLabel::Fit()
+void FittingLabel::fit()
 {
     if (!m_autoSize || !isVisible() || text().size() != 1)
         return;
@@ -34,7 +34,7 @@ void FittingLabel::Fit()
 
 void FittingLabel::showEvent(QShowEvent *event)
 {
-    Fit();
+    fit();
     QLabel::showEvent(event);
 }
 

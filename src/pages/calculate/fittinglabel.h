@@ -13,16 +13,16 @@ class FittingLabel : public QLabel
 public:
     explicit FittingLabel(QWidget *parent = nullptr);
 
-    void SetAutoSize(bool on) { m_autoSize = on; }
+    void setAutoSize(bool on) { m_autoSize = on; }
     // Shows the one character as the caption; nothing happens if it is already shown.
-    void SetCaption(QChar character);
+    void setCaption(QChar character);
 
 protected:
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
-    void Fit();
+    void fit();
 
     bool m_autoSize = true;
     QHash<QChar, QSize> m_fittedSizes;

@@ -12,14 +12,14 @@ struct DigitRange
 
 // The digit position under the pointer, x pixels from the odometer's left edge: each
 // wheel is 15 pixels wide and the division truncates toward zero.
-int DigitUnderPointer(int x);
+int digitUnderPointer(int x);
 
 // The hovered digit itself.
-DigitRange SingleDigit(int position);
+DigitRange singleDigit(int position);
 
 // Hexadecimal digit k stands for binary digits 4k - 3 to 4k.
-DigitRange HexDigitOnBinary(int k);
+DigitRange hexDigitOnBinary(int k);
 
 // Octal digit k of octalDigits stands for three binary digits of binaryDigits, counted
 // from the right; the leftmost group is cut where the binary digits end.
-DigitRange OctalDigitOnBinary(int k, int octalDigits, int binaryDigits);
+DigitRange octalDigitOnBinary(int k, int octalDigits, int binaryDigits);

@@ -1,6 +1,6 @@
 #include "pages/odometer/odometerlayout.h"
 
-OdometerLayout LayoutForWidth(quint8 Bytes)
+OdometerLayout layoutForWidth(quint8 Bytes)
 {
     if (Bytes == 1)
         return {0, 180, 255, 254, 252, 48, 269, {8, 3, 3, 2}, 255, 3};

@@ -23,4 +23,4 @@ struct OdometerLayout
 };
 
 // 1 gives the one-byte layout, any other value the two-byte layout.
-OdometerLayout LayoutForWidth(quint8 Bytes);
+OdometerLayout layoutForWidth(quint8 Bytes);

@@ -3,6 +3,7 @@
 #include "odometer/odometer.h"
 #include "pages/odometer/odometerlayout.h"
 #include "pages/odometer/widthwrap.h"
+#include "toolkit/look.h"
 #include "toolkit/picturebox.h"
 #include "toolkit/picturecontainer.h"
 #include "toolkit/rangednumberedit.h"
@@ -15,44 +16,22 @@
 
 namespace {
 
-const QColor captionColor(30, 57, 91); // 5978398
-const QColor runningColor(255, 0, 0);  // 255
+const QColor captionColor(palette::buttonCaption);
+const QColor runningColor(palette::runningCaption);
 constexpr int fadeInterval = 15;
 constexpr int decenterTop = 142;
 constexpr int decenterHeight = 21;
 
-QFont PixelFont(int pixelSize, bool bold)
+SpeedButton *makeButton(QWidget *parent, const char *name, const char *caption, QRect place)
 {
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
-
-PictureBox *MakePicture(QWidget *parent, const char *name, QPoint place, const QString &file)
-{
-    auto *picture = new PictureBox(parent);
-    picture->setObjectName(QLatin1String(name));
-    picture->move(place);
-    picture->setAutoSize(true);
-    if (!file.isEmpty())
-        picture->setPicture(QPixmap(file));
-    return picture;
-}
-
-SpeedButton *MakeButton(QWidget *parent, const char *name, const char *caption, QRect place)
-{
-    auto *button = new SpeedButton(QLatin1String(caption), parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(place);
-    button->setFont(PixelFont(19, true));
-    button->SetCaptionColor(captionColor);
-    button->SetFadeInInterval(fadeInterval);
-    button->SetFadeOutInterval(fadeInterval);
+    SpeedButton *button =
+        addSpeedButton(parent, name, QLatin1String(caption), place, FontRole::PushButtonCaption);
+    button->setFadeInInterval(fadeInterval);
+    button->setFadeOutInterval(fadeInterval);
     return button;
 }
 
-QLabel *MakeLabel(QWidget *parent, const char *name, const char *caption, QRect place)
+QLabel *makeLabel(QWidget *parent, const char *name, const char *caption, QRect place)
 {
     auto *label = new QLabel(QLatin1String(caption), parent);
     label->setObjectName(QLatin1String(name));
@@ -62,16 +41,16 @@ QLabel *MakeLabel(QWidget *parent, const char *name, const char *caption, QRect 
 
 // The bold face that stands in for Tahoma runs wider than the one the places were measured
 // for; a value label grows to the right rather than cut its caption.
-QLabel *MakeValueLabel(QWidget *parent, const char *name, const char *caption, QRect place)
+QLabel *makeValueLabel(QWidget *parent, const char *name, const char *caption, QRect place)
 {
-    QLabel *label = MakeLabel(parent, name, caption, place);
-    label->setFont(PixelFont(13, true));
+    QLabel *label = makeLabel(parent, name, caption, place);
+    label->setFont(roleFont(FontRole::ValueLabel));
     const int captionWidth = label->fontMetrics().horizontalAdvance(label->text());
     label->resize(std::max(place.width(), captionWidth), place.height());
     return label;
 }
 
-TOdometer *MakeOdometer(QWidget *parent, const char *name, TBaseType baseType, int top)
+TOdometer *makeOdometer(QWidget *parent, const char *name, TBaseType baseType, int top)
 {
     auto *odometer = new TOdometer(parent);
     odometer->setObjectName(QLatin1String(name));
@@ -94,29 +73,29 @@ OdometerPage::OdometerPage(QWidget *parent) : QWidget(parent)
     PICTURES->setObjectName(QStringLiteral("PICTURES"));
     for (const QString &name :
          {QStringLiteral("Blue Rectangle.png"), QStringLiteral("Blue Rectangle long.png")})
-        PICTURES->Add(name, QPixmap(QStringLiteral(":/pictures/") + name));
+        PICTURES->add(name, QPixmap(QStringLiteral(":/pictures/") + name));
 
     // Created in stacking order: each control lies on top of those made before it.
-    AdvGDIPPicture3 = MakePicture(this, "AdvGDIPPicture3", {0, 0},
+    AdvGDIPPicture3 = addPictureBox(this, "AdvGDIPPicture3", {0, 0},
                                   QStringLiteral(":/pictures/odometer-background.png"));
-    AdvGDIPPicture1 = MakePicture(this, "AdvGDIPPicture1", {18, 43},
+    AdvGDIPPicture1 = addPictureBox(this, "AdvGDIPPicture1", {18, 43},
                                   QStringLiteral(":/pictures/button-backing.png"));
-    W7SpeedButton1 = MakeButton(this, "W7SpeedButton1", "+", {40, 67, 34, 27});
-    W7SpeedButton2 = MakeButton(this, "W7SpeedButton2", "-", {40, 100, 34, 27});
-    W7SpeedButton3 = MakeButton(this, "W7SpeedButton3", "^", {30, 147, 25, 27});
-    W7SpeedButton4 = MakeButton(this, "W7SpeedButton4", "#", {40, 180, 34, 27});
-    AdvGDIPPicture2 = MakePicture(this, "AdvGDIPPicture2", {115, 43}, {});
-    MakeValueLabel(this, "Label1", "Binary:", {125, 70, 46, 16});
-    Od1 = MakeOdometer(this, "Od1", btBinary, 69);
-    MakeValueLabel(this, "Label3", "Octal:", {125, 105, 38, 16});
-    MakeValueLabel(this, "Label4", "Decimal:", {125, 145, 54, 16});
-    MakeValueLabel(this, "Label2", "Hexadecimal:", {125, 182, 85, 16});
-    Od2 = MakeOdometer(this, "Od2", btOctal, 105);
-    Od4 = MakeOdometer(this, "Od4", btHexadecimal, 180);
-    Od3 = MakeOdometer(this, "Od3", btDecimal, decenterTop);
-    W7SpeedButton10 = MakeButton(this, "W7SpeedButton10", "v", {61, 147, 25, 27});
-    Label5 = MakeLabel(this, "Label5", "Hold cursor over Octal or", {160, 234, 120, 13});
-    Label6 = MakeLabel(this, "Label6", "Hex digits to see binary digits", {160, 248, 141, 13});
+    W7SpeedButton1 = makeButton(this, "W7SpeedButton1", "+", {40, 67, 34, 27});
+    W7SpeedButton2 = makeButton(this, "W7SpeedButton2", "-", {40, 100, 34, 27});
+    W7SpeedButton3 = makeButton(this, "W7SpeedButton3", "^", {30, 147, 25, 27});
+    W7SpeedButton4 = makeButton(this, "W7SpeedButton4", "#", {40, 180, 34, 27});
+    AdvGDIPPicture2 = addPictureBox(this, "AdvGDIPPicture2", {115, 43}, {});
+    makeValueLabel(this, "Label1", "Binary:", {125, 70, 46, 16});
+    Od1 = makeOdometer(this, "Od1", btBinary, 69);
+    makeValueLabel(this, "Label3", "Octal:", {125, 105, 38, 16});
+    makeValueLabel(this, "Label4", "Decimal:", {125, 145, 54, 16});
+    makeValueLabel(this, "Label2", "Hexadecimal:", {125, 182, 85, 16});
+    Od2 = makeOdometer(this, "Od2", btOctal, 105);
+    Od4 = makeOdometer(this, "Od4", btHexadecimal, 180);
+    Od3 = makeOdometer(this, "Od3", btDecimal, decenterTop);
+    W7SpeedButton10 = makeButton(this, "W7SpeedButton10", "v", {61, 147, 25, 27});
+    Label5 = makeLabel(this, "Label5", "Hold cursor over Octal or", {160, 234, 120, 13});
+    Label6 = makeLabel(this, "Label6", "Hex digits to see binary digits", {160, 248, 141, 13});
 
     decenter = new RangedNumberEdit(this);
     decenter->setObjectName(QStringLiteral("decenter"));
@@ -130,11 +109,11 @@ OdometerPage::OdometerPage(QWidget *parent) : QWidget(parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
 
-    ConnectHandlers();
+    connectHandlers();
     SetOdometerWidth(1);
 }
 
-void OdometerPage::ConnectHandlers()
+void OdometerPage::connectHandlers()
 {
     connect(W7SpeedButton1, &SpeedButton::clicked, this, &OdometerPage::W7SpeedButton1Click);
     connect(W7SpeedButton2, &SpeedButton::clicked, this, &OdometerPage::W7SpeedButton2Click);
@@ -155,9 +134,9 @@ void OdometerPage::ConnectHandlers()
 
 void OdometerPage::SetOdometerWidth(quint8 Bytes)
 {
-    const OdometerLayout layout = LayoutForWidth(Bytes);
-    width = Bytes;
-    AdvGDIPPicture2->setPicture(PICTURES->Picture(layout.boardPicture));
+    const OdometerLayout layout = layoutForWidth(Bytes);
+    m_byteWidth = Bytes;
+    AdvGDIPPicture2->setPicture(PICTURES->picture(layout.boardPicture));
     Od1->move(layout.od1Left, Od1->y());
     Od2->move(layout.od2Left, Od2->y());
     Od3->move(layout.od3Left, Od3->y());
@@ -176,14 +155,14 @@ void OdometerPage::SetOdometerWidth(quint8 Bytes)
 void OdometerPage::WrapOdometers()
 {
     for (TOdometer *odometer : {Od2, Od3}) {
-        const quint32 wrapped = WrapIntoWidth(width, odometer->BaseType(), odometer->Value());
+        const quint32 wrapped = wrapIntoWidth(m_byteWidth, odometer->BaseType(), odometer->Value());
         // Assigning the same value would stop the odometer's roll.
         if (wrapped != odometer->Value())
             odometer->SetValue(wrapped);
     }
 }
 
-void OdometerPage::HideHintLabels()
+void OdometerPage::hideHintLabels()
 {
     Label5->hide();
     Label6->hide();
@@ -205,7 +184,7 @@ void OdometerPage::W7SpeedButton2Click()
 
 void OdometerPage::Timer1Timer()
 {
-    if (CountUp)
+    if (m_countUp)
         W7SpeedButton1Click();
     else
         W7SpeedButton2Click();
@@ -213,33 +192,33 @@ void OdometerPage::Timer1Timer()
 
 void OdometerPage::W7SpeedButton3Click()
 {
-    PressCountButton(true);
+    pressCountButton(true);
 }
 
 void OdometerPage::W7SpeedButton10Click()
 {
-    PressCountButton(false);
+    pressCountButton(false);
 }
 
 // "^" (up) and "v" (down): from rest start counting that way, the running direction's
 // button stops, the other one turns round without restarting the interval.
-void OdometerPage::PressCountButton(bool up)
+void OdometerPage::pressCountButton(bool up)
 {
-    if (CountUp == up || !Timer1->isActive()) {
+    if (m_countUp == up || !Timer1->isActive()) {
         if (Timer1->isActive())
             Timer1->stop();
         else
             Timer1->start();
     }
-    CountUp = up;
-    ShowCountingState();
+    m_countUp = up;
+    showCountingState();
 }
 
-void OdometerPage::ShowCountingState()
+void OdometerPage::showCountingState()
 {
     const bool counting = Timer1->isActive();
-    W7SpeedButton3->SetCaptionColor(counting && CountUp ? runningColor : captionColor);
-    W7SpeedButton10->SetCaptionColor(counting && !CountUp ? runningColor : captionColor);
+    W7SpeedButton3->setCaptionColor(counting && m_countUp ? runningColor : captionColor);
+    W7SpeedButton10->setCaptionColor(counting && !m_countUp ? runningColor : captionColor);
     for (SpeedButton *button : {W7SpeedButton1, W7SpeedButton2, W7SpeedButton4})
         button->setEnabled(!counting);
 }
@@ -281,36 +260,36 @@ void OdometerPage::decenterExit()
 
 void OdometerPage::AdvGDIPPicture2MouseMove(int X)
 {
-    const int k = DigitUnderPointer(X);
-    ShowHighlight(Od4, SingleDigit(k));
-    ShowHighlight(Od1, HexDigitOnBinary(k));
+    const int k = digitUnderPointer(X);
+    showHighlight(Od4, singleDigit(k));
+    showHighlight(Od1, hexDigitOnBinary(k));
 }
 
 void OdometerPage::Od2MouseMove(int X)
 {
-    const int k = DigitUnderPointer(X);
-    ShowHighlight(Od2, SingleDigit(k));
-    ShowHighlight(Od1, OctalDigitOnBinary(k, Od2->DigitCount(), Od1->DigitCount()));
+    const int k = digitUnderPointer(X);
+    showHighlight(Od2, singleDigit(k));
+    showHighlight(Od1, octalDigitOnBinary(k, Od2->DigitCount(), Od1->DigitCount()));
 }
 
 void OdometerPage::Od4MouseLeave()
 {
-    ClearHighlights(Od4);
+    clearHighlights(Od4);
 }
 
 void OdometerPage::Od2MouseLeave()
 {
-    ClearHighlights(Od2);
+    clearHighlights(Od2);
 }
 
 // The start goes first: the redraw that the end causes then already sees it.
-void OdometerPage::ShowHighlight(TOdometer *odometer, DigitRange digits)
+void OdometerPage::showHighlight(TOdometer *odometer, DigitRange digits)
 {
     odometer->SetHighlightStart(digits.start);
     odometer->SetHighlightend(digits.end);
 }
 
-void OdometerPage::ClearHighlights(TOdometer *left)
+void OdometerPage::clearHighlights(TOdometer *left)
 {
     left->SetHighlightStart(0);
     Od1->SetHighlightStart(0);

@@ -19,6 +19,7 @@ class TOdometer;
 class OdometerPage : public QWidget
 {
     Q_OBJECT
+    Q_PROPERTY(bool CountUp READ CountUp)
 
 public:
     explicit OdometerPage(QWidget *parent = nullptr);
@@ -29,31 +30,43 @@ public:
     // Brings the octal and the decimal odometer back into the width after a step or entry.
     void WrapOdometers();
     // The two hint labels go for good once the hint time is over.
-    void HideHintLabels();
+    void hideHintLabels();
 
+    // "+": one step up on all four odometers.
     void W7SpeedButton1Click();
+    // "-": one step down on all four odometers.
     void W7SpeedButton2Click();
+    // "^": starts, stops or turns round automatic counting upwards.
     void W7SpeedButton3Click();
+    // "v": starts, stops or turns round automatic counting downwards.
     void W7SpeedButton10Click();
+    // "#": opens the decimal entry box, or commits it when it is open.
     void W7SpeedButton4Click();
+    // The automatic counting's tick, once a second.
     void Timer1Timer();
+    // The decimal entry box losing the focus: commits its value.
     void decenterExit();
+    // The decimal entry box's key press: Enter commits.
     void AdvEdit1KeyPress(QChar Key);
+    // A click on the decimal odometer: as "#".
     void Od3MouseDown();
+    // The hexadecimal odometer's pointer move: lights its digit and that digit's bits.
     void AdvGDIPPicture2MouseMove(int X);
+    // The hexadecimal odometer's pointer leaving.
     void Od4MouseLeave();
+    // The octal odometer's pointer move: lights its digit and that digit's bits.
     void Od2MouseMove(int X);
     void Od2MouseLeave();
 
     // The direction of automatic counting; kept when counting stops.
-    bool CountUp = false;
+    bool CountUp() const { return m_countUp; }
 
 private:
-    void ConnectHandlers();
-    void PressCountButton(bool up);
-    void ShowCountingState();
-    static void ShowHighlight(TOdometer *odometer, DigitRange digits);
-    void ClearHighlights(TOdometer *left);
+    void connectHandlers();
+    void pressCountButton(bool up);
+    void showCountingState();
+    static void showHighlight(TOdometer *odometer, DigitRange digits);
+    void clearHighlights(TOdometer *left);
 
     PictureContainer *PICTURES;
     PictureBox *AdvGDIPPicture3;
@@ -72,5 +85,6 @@ private:
     QLabel *Label6;
     RangedNumberEdit *decenter;
     QTimer *Timer1;
-    quint8 width = 1; // bytes, as last applied by SetOdometerWidth
+    bool m_countUp = false;
+    quint8 m_byteWidth = 1; // as last applied by SetOdometerWidth
 };

@@ -10,7 +10,7 @@ struct WrapRule
 
 } // namespace
 
-quint32 WrapIntoWidth(quint8 Bytes, TBaseType baseType, quint32 value)
+quint32 wrapIntoWidth(quint8 Bytes, TBaseType baseType, quint32 value)
 {
     const bool oneByte = Bytes == 1;
     WrapRule rule;

@@ -9,4 +9,4 @@
 // them one past it; a step down from 0 wraps them to their own limit. This brings such a
 // value back into the width; a value within it, and any value of the binary and the
 // hexadecimal odometer, whose own limit is the top of the width, comes back unchanged.
-quint32 WrapIntoWidth(quint8 Bytes, TBaseType baseType, quint32 value);
+quint32 wrapIntoWidth(quint8 Bytes, TBaseType baseType, quint32 value);

@@ -2,22 +2,22 @@
 
 #include "odometer/conversions.h"
 
-std::int32_t RowToValue(std::int32_t row, std::int32_t halfRowCount)
+std::int32_t rowToValue(std::int32_t row, std::int32_t halfRowCount)
 {
     return row - halfRowCount - 1;
 }
 
-std::int64_t ValueToRow(std::int64_t value, std::int32_t halfRowCount)
+std::int64_t valueToRow(std::int64_t value, std::int32_t halfRowCount)
 {
     return value + halfRowCount + 1;
 }
 
-std::int32_t HalfValueCount(std::uint8_t tableWidth)
+std::int32_t halfValueCount(std::uint8_t tableWidth)
 {
     return std::int32_t{1} << (8 * tableWidth - 1);
 }
 
-std::string CharacterForm(std::uint8_t code)
+std::string characterForm(std::uint8_t code)
 {
     constexpr char controlEscapes[] = "abtnvfr"; // codes 7 to 13
     std::string text = "'";
@@ -36,7 +36,7 @@ std::string CharacterForm(std::uint8_t code)
     return text + "'";
 }
 
-std::string TableCellText(int column, std::int32_t value, std::uint8_t tableWidth)
+std::string tableCellText(int column, std::int32_t value, std::uint8_t tableWidth)
 {
     const std::uint32_t mask = tableWidth == 1 ? 0xFFu : 0xFFFFu;
     const std::uint32_t pattern = static_cast<std::uint32_t>(value) & mask;
@@ -52,7 +52,7 @@ std::string TableCellText(int column, std::int32_t value, std::uint8_t tableWidt
     case 4:
         return std::to_string(value);
     case 5:
-        return tableWidth == 1 ? CharacterForm(static_cast<std::uint8_t>(pattern)) : std::string();
+        return tableWidth == 1 ? characterForm(static_cast<std::uint8_t>(pattern)) : std::string();
     default:
         return {};
     }

@@ -1,6 +1,7 @@
 #include "pages/table/tablepage.h"
 
 #include "pages/table/tablecells.h"
+#include "toolkit/look.h"
 #include "toolkit/valuegrid.h"
 #include "toolkit/wholenumberedit.h"
 
@@ -14,44 +15,36 @@ constexpr const char *headerTexts[] = {"Binary", "Octal", "Hex", "Unsigned", "Si
 constexpr int charColumn = 5;
 constexpr int oneByteRowCount = 257;
 
-QFont GridFont(bool bold)
-{
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(19);
-    font.setBold(bold);
-    return font;
-}
-
-ValueGrid::Look GridLook()
+ValueGrid::Look gridLook()
 {
     ValueGrid::Look look;
     look.rowHeight = 30;
     look.columnWidths = {293, 118, 89, 112, 125, 91};
-    look.dataFont = GridFont(false);
-    look.headerFont = GridFont(true);
-    look.headerFill = QColor(218, 231, 245);
-    look.headerLines = QColor(160, 176, 199);
-    look.gridLines = QColor(192, 192, 192);
-    look.selectionFill = QColor(183, 219, 255);
-    look.selectionText = Qt::black;
+    look.dataFont = roleFont(FontRole::GridData);
+    look.headerFont = roleFont(FontRole::GridHeader);
+    look.headerFill = QColor(palette::gridHeaderFill);
+    look.headerLines = QColor(palette::gridHeaderLines);
+    look.gridLines = QColor(palette::gridLines);
+    look.selectionFill = QColor(palette::gridSelectionFill);
+    look.selectionText = QColor(palette::gridSelectionText);
     return look;
 }
 
 } // namespace
 
-TablePage::TablePage(WholeNumberEdit *center, bool &SuppressCenterChange, QWidget *parent)
-    : QWidget(parent), center(center), SuppressCenterChange(SuppressCenterChange)
+TablePage::TablePage(WholeNumberEdit *jumpBox, QWidget *parent)
+    : QWidget(parent), center(jumpBox)
 {
     setObjectName(QStringLiteral("pan3"));
     resize(850, 267);
 
-    grid = new ValueGrid(GridLook(), this);
+    grid = new ValueGrid(gridLook(), this);
     grid->setObjectName(QStringLiteral("grid"));
     grid->setAccessibleName(QStringLiteral("Value table"));
     for (int column = 0; column < int(std::size(headerTexts)); ++column)
-        grid->SetHeaderText(column, QString::fromLatin1(headerTexts[column]));
+        grid->setHeaderText(column, QString::fromLatin1(headerTexts[column]));
     grid->SetRowCount(oneByteRowCount);
-    grid->SetCellTextSource(
+    grid->setCellTextSource(
         [this](int column, int row, QString &text) { gridGetDisplText(column, row, text); });
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -69,13 +62,13 @@ void TablePage::SetTableWidth(quint8 Width, qint32 Value)
         return;
     TableWidth = Width;
     // The box keeps to the table's values, also before a width button has set its limits.
-    center->setLimits(-HalfValueCount(Width), HalfValueCount(Width) - 1);
+    center->setLimits(-halfValueCount(Width), halfValueCount(Width) - 1);
     center->setValue(Value);
     grid->SetRowCount((1 << (8 * Width)) + 1);
     HalfRowCount = grid->RowCount() / 2;
     JumpToValue(Value);
     grid->repaint();
-    grid->SetHeaderText(charColumn,
+    grid->setHeaderText(charColumn,
                         Width == 1 ? QString::fromLatin1(headerTexts[charColumn]) : QString());
 }
 
@@ -84,12 +77,12 @@ void TablePage::JumpToValue(qint32 v)
     // The grid ignores a top row outside its data rows, so the clamp keeps those outside.
     const qint64 topRow = qint64(v) + HalfRowCount - 2;
     grid->SetTopRow(int(std::clamp<qint64>(topRow, 0, grid->RowCount())));
-    SelectRowOfCenter();
+    selectRowOfCenter();
 }
 
 void TablePage::centerChange()
 {
-    if (SuppressCenterChange)
+    if (m_suppressCenterChange)
         return;
     if (center->hasFocus())
         return;
@@ -111,23 +104,23 @@ void TablePage::centerKeyUp(int key, Qt::KeyboardModifiers modifiers)
 
 void TablePage::gridTopLeftChanged()
 {
-    SuppressCenterChange = true;
+    m_suppressCenterChange = true;
     // Near the end of a short view the fourth row may not exist; the last row stands in.
     const int fourthRow = std::min(grid->TopRow() + 3, grid->RowCount() - 1);
-    center->setValue(center->bounded(RowToValue(fourthRow, HalfRowCount)));
-    SelectRowOfCenter();
-    SuppressCenterChange = false;
+    center->setValue(center->bounded(rowToValue(fourthRow, HalfRowCount)));
+    selectRowOfCenter();
+    m_suppressCenterChange = false;
 }
 
 void TablePage::gridGetDisplText(int column, int row, QString &text) const
 {
     if (row == 0 || column < 0 || column >= int(std::size(headerTexts)))
         return;
-    text = QString::fromStdString(TableCellText(column, RowToValue(row, HalfRowCount), TableWidth));
+    text = QString::fromStdString(tableCellText(column, rowToValue(row, HalfRowCount), TableWidth));
 }
 
-void TablePage::SelectRowOfCenter()
+void TablePage::selectRowOfCenter()
 {
-    const qint64 row = ValueToRow(center->value(), HalfRowCount);
+    const qint64 row = valueToRow(center->value(), HalfRowCount);
     grid->SetRow(int(std::clamp<qint64>(row, 1, grid->RowCount() - 1)));
 }

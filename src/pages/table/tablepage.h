@@ -7,13 +7,19 @@ class WholeNumberEdit;
 
 // The Table page, panel "pan3": every value of one or two bytes in six forms, one row
 // each, and the jump-to box "center" of the top bar kept in step with it. The window hands
-// over the box together with its SuppressCenterChange flag.
+// over the box; the flag that cuts the chain from the box back into the table is kept here.
 class TablePage : public QWidget
 {
     Q_OBJECT
+    Q_PROPERTY(bool SuppressCenterChange READ SuppressCenterChange)
 
 public:
-    TablePage(WholeNumberEdit *center, bool &SuppressCenterChange, QWidget *parent = nullptr);
+    TablePage(WholeNumberEdit *jumpBox, QWidget *parent = nullptr);
+
+    // While set, a change of the box does not move the table. Set from the start until the
+    // window opens the page.
+    bool SuppressCenterChange() const { return m_suppressCenterChange; }
+    void SetSuppressCenterChange(bool suppress) { m_suppressCenterChange = suppress; }
 
     // Rebuilds the table for a width of 1 or 2 bytes and jumps to the value.
     void SetTableWidth(quint8 Width, qint32 Value);
@@ -28,10 +34,10 @@ public:
 
 private:
     // Selects the one row of the value the box shows.
-    void SelectRowOfCenter();
+    void selectRowOfCenter();
 
     WholeNumberEdit *center;
-    bool &SuppressCenterChange;
+    bool m_suppressCenterChange = true;
     ValueGrid *grid;
     quint8 TableWidth = 1;
     qint32 HalfRowCount = 128;

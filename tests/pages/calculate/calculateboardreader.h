@@ -13,25 +13,25 @@ public:
     explicit CalculateBoardReader(CalculatePage &page);
 
     // A row of cells from the left, one character a cell: row 3 has five columns.
-    QString Row(unsigned row) const;
-    QLabel *Cell(unsigned row, unsigned column) const { return m_cells[row][column]; }
+    QString rowText(unsigned row) const;
+    QLabel *cell(unsigned row, unsigned column) const { return m_cells[row][column]; }
     // The shown mark above a column (2-5), or a blank when it is hidden.
-    QChar TopMark(unsigned column) const;
+    QChar topMark(unsigned column) const;
     // The small mark before the top digit of column 1-3.
-    QChar BorrowMark(unsigned column) const;
-    bool Struck(unsigned column) const;
-    bool MinusShown() const;
-    bool BracketShown() const;
-    QString Operator() const;
-    QString Hint() const;
-    SpeedButton *Button(const char *name) const;
+    QChar borrowMark(unsigned column) const;
+    bool struck(unsigned column) const;
+    bool minusShown() const;
+    bool bracketShown() const;
+    QString operatorSign() const;
+    QString hint() const;
+    SpeedButton *speedButton(const char *name) const;
 
     // Types each character of keys as a key press; "\b" is Backspace, "\r" Enter.
-    void Type(const QString &keys) const;
-    void Click(const char *name) const;
+    void type(const QString &keys) const;
+    void click(const char *name) const;
 
 private:
-    QLabel *Label(const QString &name) const;
+    QLabel *label(const QString &name) const;
 
     CalculatePage &m_page;
     QLabel *m_cells[4][6] = {};

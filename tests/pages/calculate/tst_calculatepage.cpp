@@ -13,7 +13,7 @@ namespace {
 QStringList traceLines;
 QtMessageHandler previousHandler = nullptr;
 
-void CaptureTrace(QtMsgType type, const QMessageLogContext &context, const QString &message)
+void captureTrace(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (qstrcmp(context.category, "quorvel.trace") == 0)
         traceLines << message;
@@ -50,7 +50,7 @@ private slots:
 void TestCalculatePage::initTestCase()
 {
     QLoggingCategory::setFilterRules(QStringLiteral("quorvel.trace.debug=true"));
-    previousHandler = qInstallMessageHandler(CaptureTrace);
+    previousHandler = qInstallMessageHandler(captureTrace);
 }
 
 void TestCalculatePage::init()
@@ -63,21 +63,21 @@ void TestCalculatePage::openingThePageStartsAHexProblem()
     Tfbases window;
     auto *page = window.findChild<CalculatePage *>(QStringLiteral("pan2"));
     CalculateBoardReader board(*page);
-    QCOMPARE(board.Hint(), QStringLiteral("Select Radix"));
+    QCOMPARE(board.hint(), QStringLiteral("Select Radix"));
     QCOMPARE(page->EntryRow(), 0);
 
     window.findChild<QTabBar *>(QStringLiteral("tabs"))->setCurrentIndex(1);
-    QVERIFY(board.Button("W7SpeedButton9")->property("Light").toBool());
-    QVERIFY(!board.Button("W7SpeedButton5")->property("Light").toBool());
-    QVERIFY(!board.Button("W7SpeedButton8")->property("Light").toBool());
-    QCOMPARE(board.Hint(), QStringLiteral("Enter first number"));
+    QVERIFY(board.speedButton("W7SpeedButton9")->property("Light").toBool());
+    QVERIFY(!board.speedButton("W7SpeedButton5")->property("Light").toBool());
+    QVERIFY(!board.speedButton("W7SpeedButton8")->property("Light").toBool());
+    QCOMPARE(board.hint(), QStringLiteral("Enter first number"));
     for (unsigned row = 1; row <= 3; ++row)
-        QCOMPARE(board.Row(row).trimmed(), QString());
-    QCOMPARE(board.Operator(), QStringLiteral(" "));
-    QVERIFY(!board.MinusShown());
-    QVERIFY(!board.BracketShown());
+        QCOMPARE(board.rowText(row).trimmed(), QString());
+    QCOMPARE(board.operatorSign(), QStringLiteral(" "));
+    QVERIFY(!board.minusShown());
+    QVERIFY(!board.bracketShown());
     for (unsigned column = 2; column <= 5; ++column)
-        QCOMPARE(board.TopMark(column), u' ');
+        QCOMPARE(board.topMark(column), u' ');
     QCOMPARE(page->BlinkCell(), 14);
     QCOMPARE(page->EntryRow(), 1);
     QCOMPARE(page->EntryColumn(), 4);
@@ -91,17 +91,17 @@ void TestCalculatePage::theBoardIsLaidOutAsDesigned()
     auto *page = window.findChild<CalculatePage *>(QStringLiteral("pan2"));
     CalculateBoardReader board(*page);
 
-    board.Type(QStringLiteral("A"));
-    QCOMPARE(board.Cell(1, 4)->pos(), QPoint(200, 25));
-    QCOMPARE(board.Cell(2, 2)->pos(), QPoint(270, 81));
-    QCOMPARE(board.Cell(3, 5)->pos(), QPoint(165, 154));
-    QCOMPARE(board.Cell(1, 1)->size(), QSize(29, 67));
+    board.type(QStringLiteral("A"));
+    QCOMPARE(board.cell(1, 4)->pos(), QPoint(200, 25));
+    QCOMPARE(board.cell(2, 2)->pos(), QPoint(270, 81));
+    QCOMPARE(board.cell(3, 5)->pos(), QPoint(165, 154));
+    QCOMPARE(board.cell(1, 1)->size(), QSize(29, 67));
     // Every other cell fits its caption: a blank is narrower than a digit.
-    QVERIFY(board.Cell(1, 3)->width() < board.Cell(1, 4)->width());
-    QCOMPARE(board.Cell(1, 4)->size(), board.Cell(1, 4)->sizeHint());
-    QCOMPARE(QFontInfo(board.Cell(1, 4)->font()).family(), QStringLiteral("Comic Neue"));
-    QCOMPARE(QFontInfo(board.Cell(1, 4)->font()).pixelSize(), 48);
-    QVERIFY(board.Cell(1, 4)->font().bold());
+    QVERIFY(board.cell(1, 3)->width() < board.cell(1, 4)->width());
+    QCOMPARE(board.cell(1, 4)->size(), board.cell(1, 4)->sizeHint());
+    QCOMPARE(QFontInfo(board.cell(1, 4)->font()).family(), QStringLiteral("Comic Neue"));
+    QCOMPARE(QFontInfo(board.cell(1, 4)->font()).pixelSize(), 48);
+    QVERIFY(board.cell(1, 4)->font().bold());
 
     const auto *hint = page->findChild<QLabel *>(QStringLiteral("hint1"));
     QCOMPARE(hint->geometry(), QRect(135, 235, 217, 16));
@@ -115,9 +115,9 @@ void TestCalculatePage::theBoardIsLaidOutAsDesigned()
              QRect(340, 44, 20, 100));
     QCOMPARE(page->findChild<QWidget *>(QStringLiteral("AdvGDIPPicture4"))->geometry(),
              QRect(64, -13, 433, 298));
-    QCOMPARE(board.Button("W7SpeedButton8")->geometry(), QRect(23, 78, 90, 27));
-    QCOMPARE(board.Button("W7SpeedButton6")->font().pixelSize(), 19);
-    QCOMPARE(board.Button("W7SpeedButton6")->CaptionColor(), QColor(30, 57, 91));
+    QCOMPARE(board.speedButton("W7SpeedButton8")->geometry(), QRect(23, 78, 90, 27));
+    QCOMPARE(board.speedButton("W7SpeedButton6")->font().pixelSize(), 19);
+    QCOMPARE(board.speedButton("W7SpeedButton6")->captionColor(), QColor(30, 57, 91));
 
     // Strike and borrow marks paint over the digits; the buttons over their panel.
     QStringList order;
@@ -164,11 +164,11 @@ void TestCalculatePage::theBoardIsLaidOutAsDesigned()
 
     // The cursor cell is opaque light blue; the others let the paper show through.
     const QImage shot = page->grab().toImage();
-    const QRect cursor = board.Cell(1, 3)->geometry();
+    const QRect cursor = board.cell(1, 3)->geometry();
     QCOMPARE(shot.pixelColor(cursor.center()), cursorBlue);
-    const QRect typed = board.Cell(1, 4)->geometry();
+    const QRect typed = board.cell(1, 4)->geometry();
     QVERIFY(shot.pixelColor(typed.topLeft() + QPoint(1, 1)) != cursorBlue);
-    QVERIFY(!board.Cell(1, 4)->autoFillBackground());
+    QVERIFY(!board.cell(1, 4)->autoFillBackground());
 }
 
 void TestCalculatePage::hexFFFFPlusOneCarriesIntoTheFifthColumn()
@@ -176,15 +176,15 @@ void TestCalculatePage::hexFFFFPlusOneCarriesIntoTheFifthColumn()
     CalculatePage page;
     CalculateBoardReader board(page);
     page.W7SpeedButton9Click();
-    board.Type(QStringLiteral("FFFF1\r"));
-    board.Click("W7SpeedButton6");
-    QCOMPARE(board.Row(1), QStringLiteral("FFFF"));
-    QCOMPARE(board.Row(2), QStringLiteral("   1"));
-    QCOMPARE(board.Row(3), QStringLiteral("10000"));
+    board.type(QStringLiteral("FFFF1\r"));
+    board.click("W7SpeedButton6");
+    QCOMPARE(board.rowText(1), QStringLiteral("FFFF"));
+    QCOMPARE(board.rowText(2), QStringLiteral("   1"));
+    QCOMPARE(board.rowText(3), QStringLiteral("10000"));
     for (unsigned column = 2; column <= 5; ++column)
-        QCOMPARE(board.TopMark(column), u'1');
-    QCOMPARE(board.Operator(), QStringLiteral("+"));
-    QCOMPARE(board.Hint(), QString());
+        QCOMPARE(board.topMark(column), u'1');
+    QCOMPARE(board.operatorSign(), QStringLiteral("+"));
+    QCOMPARE(board.hint(), QString());
 }
 
 void TestCalculatePage::workingStraightAfterChoosingARadixGivesZero()
@@ -192,21 +192,21 @@ void TestCalculatePage::workingStraightAfterChoosingARadixGivesZero()
     CalculatePage page;
     CalculateBoardReader board(page);
     for (const char *work : {"W7SpeedButton6", "W7SpeedButton7"}) {
-        board.Click("W7SpeedButton5");
-        board.Click(work);
-        QCOMPARE(board.Row(1), QStringLiteral("   0"));
-        QCOMPARE(board.Row(2), QStringLiteral("   0"));
-        QCOMPARE(board.Row(3), QStringLiteral("    0"));
+        board.click("W7SpeedButton5");
+        board.click(work);
+        QCOMPARE(board.rowText(1), QStringLiteral("   0"));
+        QCOMPARE(board.rowText(2), QStringLiteral("   0"));
+        QCOMPARE(board.rowText(3), QStringLiteral("    0"));
         QCOMPARE(page.EntryRow(), 0);
         QCOMPARE(page.BlinkCell(), 0);
     }
 
     // Equal operands leave "0" in the units column only.
-    board.Click("W7SpeedButton8");
-    board.Type(QStringLiteral("43214321"));
-    board.Click("W7SpeedButton7");
-    QCOMPARE(board.Row(3), QStringLiteral("    0"));
-    QVERIFY(!board.MinusShown());
+    board.click("W7SpeedButton8");
+    board.type(QStringLiteral("43214321"));
+    board.click("W7SpeedButton7");
+    QCOMPARE(board.rowText(3), QStringLiteral("    0"));
+    QVERIFY(!board.minusShown());
 }
 
 void TestCalculatePage::keysOutsideTheRadixAreRefused()
@@ -214,19 +214,19 @@ void TestCalculatePage::keysOutsideTheRadixAreRefused()
     CalculatePage page;
     CalculateBoardReader board(page);
     page.W7SpeedButton5Click();
-    board.Type(QStringLiteral("89AaG-+ \t"));
-    QCOMPARE(board.Row(1), QStringLiteral("    "));
+    board.type(QStringLiteral("89AaG-+ \t"));
+    QCOMPARE(board.rowText(1), QStringLiteral("    "));
     QCOMPARE(page.EntryColumn(), 4);
-    board.Type(QStringLiteral("7"));
-    QCOMPARE(board.Row(1), QStringLiteral("7   "));
+    board.type(QStringLiteral("7"));
+    QCOMPARE(board.rowText(1), QStringLiteral("7   "));
 
     page.W7SpeedButton8Click();
-    board.Type(QStringLiteral("Aa9"));
-    QCOMPARE(board.Row(1), QStringLiteral("9   "));
+    board.type(QStringLiteral("Aa9"));
+    QCOMPARE(board.rowText(1), QStringLiteral("9   "));
 
     page.W7SpeedButton9Click();
-    board.Type(QStringLiteral("aGf"));
-    QCOMPARE(board.Row(1), QStringLiteral("AF  "));
+    board.type(QStringLiteral("aGf"));
+    QCOMPARE(board.rowText(1), QStringLiteral("AF  "));
 }
 
 void TestCalculatePage::backspaceRemovesOnlyTheLastDigitOfTheRow()
@@ -234,20 +234,20 @@ void TestCalculatePage::backspaceRemovesOnlyTheLastDigitOfTheRow()
     CalculatePage page;
     CalculateBoardReader board(page);
     page.W7SpeedButton8Click();
-    board.Type(QStringLiteral("12\b"));
-    QCOMPARE(board.Row(1), QStringLiteral("1   "));
+    board.type(QStringLiteral("12\b"));
+    QCOMPARE(board.rowText(1), QStringLiteral("1   "));
     QCOMPARE(page.BlinkCell(), 13);
-    board.Type(QStringLiteral("\b\b\b"));
-    QCOMPARE(board.Row(1), QStringLiteral("    "));
+    board.type(QStringLiteral("\b\b\b"));
+    QCOMPARE(board.rowText(1), QStringLiteral("    "));
     QCOMPARE(page.EntryColumn(), 4);
     QCOMPARE(page.BlinkCell(), 14);
 
-    board.Type(QStringLiteral("56\r\b"));
+    board.type(QStringLiteral("56\r\b"));
     QCOMPARE(page.EntryRow(), 2);
-    QCOMPARE(board.Row(1), QStringLiteral("  56"));
-    board.Type(QStringLiteral("7\b\b"));
-    QCOMPARE(board.Row(1), QStringLiteral("  56"));
-    QCOMPARE(board.Row(2), QStringLiteral("    "));
+    QCOMPARE(board.rowText(1), QStringLiteral("  56"));
+    board.type(QStringLiteral("7\b\b"));
+    QCOMPARE(board.rowText(1), QStringLiteral("  56"));
+    QCOMPARE(board.rowText(2), QStringLiteral("    "));
     QCOMPARE(page.BlinkCell(), 24);
 }
 
@@ -256,27 +256,27 @@ void TestCalculatePage::enterAlignsAndFourDigitsCloseARow()
     CalculatePage page;
     CalculateBoardReader board(page);
     page.W7SpeedButton8Click();
-    board.Type(QStringLiteral("12\r"));
-    QCOMPARE(board.Row(1), QStringLiteral("  12"));
-    QCOMPARE(board.Hint(), QStringLiteral("Enter second number"));
+    board.type(QStringLiteral("12\r"));
+    QCOMPARE(board.rowText(1), QStringLiteral("  12"));
+    QCOMPARE(board.hint(), QStringLiteral("Enter second number"));
     QCOMPARE(page.BlinkCell(), 24);
 
-    board.Type(QStringLiteral("\r"));
-    QCOMPARE(board.Row(2), QStringLiteral("   0"));
-    QCOMPARE(board.Hint(), QStringLiteral("Click + or -"));
+    board.type(QStringLiteral("\r"));
+    QCOMPARE(board.rowText(2), QStringLiteral("   0"));
+    QCOMPARE(board.hint(), QStringLiteral("Click + or -"));
     QCOMPARE(page.EntryRow(), 0);
     QCOMPARE(page.BlinkCell(), 0);
 
     page.W7SpeedButton9Click();
-    board.Type(QStringLiteral("1234"));
+    board.type(QStringLiteral("1234"));
     QCOMPARE(page.EntryRow(), 2);
     QCOMPARE(page.EntryColumn(), 4);
-    QCOMPARE(board.Hint(), QStringLiteral("Enter second number"));
+    QCOMPARE(board.hint(), QStringLiteral("Enter second number"));
     QCOMPARE(page.BlinkCell(), 24);
-    board.Type(QStringLiteral("ABCD"));
-    QCOMPARE(board.Row(2), QStringLiteral("ABCD"));
+    board.type(QStringLiteral("ABCD"));
+    QCOMPARE(board.rowText(2), QStringLiteral("ABCD"));
     QCOMPARE(page.EntryRow(), 0);
-    QCOMPARE(board.Hint(), QStringLiteral("Click + or -"));
+    QCOMPARE(board.hint(), QStringLiteral("Click + or -"));
     QCOMPARE(page.BlinkCell(), 0);
 }
 
@@ -297,21 +297,21 @@ void TestCalculatePage::borrowsPassZeroColumns()
     CalculatePage page;
     CalculateBoardReader board(page);
     for (const Case &sample : cases) {
-        board.Click(sample.radixButton);
-        board.Type(QString::fromLatin1(sample.keys));
-        board.Type(QStringLiteral("1\r"));
-        board.Click("W7SpeedButton7");
-        QCOMPARE(board.Row(3), QString::fromLatin1(sample.result));
+        board.click(sample.radixButton);
+        board.type(QString::fromLatin1(sample.keys));
+        board.type(QStringLiteral("1\r"));
+        board.click("W7SpeedButton7");
+        QCOMPARE(board.rowText(3), QString::fromLatin1(sample.result));
         QString marks;
         for (unsigned column = 5; column >= 2; --column)
-            marks += board.TopMark(column);
+            marks += board.topMark(column);
         QCOMPARE(marks, QString::fromLatin1(sample.marks));
         for (unsigned column = 2; column <= 4; ++column)
-            QCOMPARE(board.Struck(column), marks.at(5 - column) != u' ');
-        QCOMPARE(board.BorrowMark(1), u'1');
-        QCOMPARE(board.BorrowMark(2), u' ');
-        QCOMPARE(board.BorrowMark(3), u' ');
-        QCOMPARE(board.Operator(), QStringLiteral("-"));
+            QCOMPARE(board.struck(column), marks.at(5 - column) != u' ');
+        QCOMPARE(board.borrowMark(1), u'1');
+        QCOMPARE(board.borrowMark(2), u' ');
+        QCOMPARE(board.borrowMark(3), u' ');
+        QCOMPARE(board.operatorSign(), QStringLiteral("-"));
     }
 }
 
@@ -320,23 +320,23 @@ void TestCalculatePage::aSmallerFirstNumberIsExchangedAndMarkedNegative()
     CalculatePage page;
     CalculateBoardReader board(page);
     page.W7SpeedButton8Click();
-    board.Type(QStringLiteral("5\r123\r"));
-    board.Click("W7SpeedButton7");
-    QCOMPARE(board.Row(1), QStringLiteral("0123"));
-    QCOMPARE(board.Row(2), QStringLiteral("0005"));
-    QCOMPARE(board.Row(3), QStringLiteral("  118"));
-    QVERIFY(board.MinusShown());
-    QVERIFY(board.BracketShown());
+    board.type(QStringLiteral("5\r123\r"));
+    board.click("W7SpeedButton7");
+    QCOMPARE(board.rowText(1), QStringLiteral("0123"));
+    QCOMPARE(board.rowText(2), QStringLiteral("0005"));
+    QCOMPARE(board.rowText(3), QStringLiteral("  118"));
+    QVERIFY(board.minusShown());
+    QVERIFY(board.bracketShown());
 
-    board.Click("W7SpeedButton7");
-    QCOMPARE(board.Row(3), QStringLiteral("  118"));
-    QVERIFY(!board.MinusShown());
-    QVERIFY(!board.BracketShown());
+    board.click("W7SpeedButton7");
+    QCOMPARE(board.rowText(3), QStringLiteral("  118"));
+    QVERIFY(!board.minusShown());
+    QVERIFY(!board.bracketShown());
 
-    board.Click("W7SpeedButton6");
-    QCOMPARE(board.Row(3), QStringLiteral("  128"));
-    QCOMPARE(board.Operator(), QStringLiteral("+"));
-    QVERIFY(!board.MinusShown());
+    board.click("W7SpeedButton6");
+    QCOMPARE(board.rowText(3), QStringLiteral("  128"));
+    QCOMPARE(board.operatorSign(), QStringLiteral("+"));
+    QVERIFY(!board.minusShown());
 }
 
 void TestCalculatePage::aWorkingLeavesThePageIdleWithTheRadixLit()
@@ -344,16 +344,16 @@ void TestCalculatePage::aWorkingLeavesThePageIdleWithTheRadixLit()
     CalculatePage page;
     CalculateBoardReader board(page);
     for (const char *radixButton : {"W7SpeedButton5", "W7SpeedButton8", "W7SpeedButton9"}) {
-        board.Click(radixButton);
-        board.Type(QStringLiteral("7\r"));
-        board.Click("W7SpeedButton6");
-        const QString rows = board.Row(1) + board.Row(2) + board.Row(3);
-        board.Type(QStringLiteral("12\b\r"));
-        QCOMPARE(board.Row(1) + board.Row(2) + board.Row(3), rows);
-        QCOMPARE(board.Hint(), QString());
-        QVERIFY(board.Button(radixButton)->Light());
-        board.Click("W7SpeedButton7");
-        QVERIFY(board.Button(radixButton)->Light());
+        board.click(radixButton);
+        board.type(QStringLiteral("7\r"));
+        board.click("W7SpeedButton6");
+        const QString rows = board.rowText(1) + board.rowText(2) + board.rowText(3);
+        board.type(QStringLiteral("12\b\r"));
+        QCOMPARE(board.rowText(1) + board.rowText(2) + board.rowText(3), rows);
+        QCOMPARE(board.hint(), QString());
+        QVERIFY(board.speedButton(radixButton)->Light());
+        board.click("W7SpeedButton7");
+        QVERIFY(board.speedButton(radixButton)->Light());
     }
 }
 
@@ -362,15 +362,15 @@ void TestCalculatePage::choosingAnotherRadixStartsAfresh()
     CalculatePage page;
     CalculateBoardReader board(page);
     page.W7SpeedButton9Click();
-    board.Type(QStringLiteral("AB\r1"));
+    board.type(QStringLiteral("AB\r1"));
     page.W7SpeedButton5Click();
-    QCOMPARE(board.Row(1), QStringLiteral("    "));
-    QCOMPARE(board.Row(2), QStringLiteral("    "));
+    QCOMPARE(board.rowText(1), QStringLiteral("    "));
+    QCOMPARE(board.rowText(2), QStringLiteral("    "));
     QCOMPARE(page.EntryRow(), 1);
     QCOMPARE(page.BlinkCell(), 14);
-    QCOMPARE(board.Hint(), QStringLiteral("Enter first number"));
-    QVERIFY(board.Button("W7SpeedButton5")->Light());
-    QVERIFY(!board.Button("W7SpeedButton9")->Light());
+    QCOMPARE(board.hint(), QStringLiteral("Enter first number"));
+    QVERIFY(board.speedButton("W7SpeedButton5")->Light());
+    QVERIFY(!board.speedButton("W7SpeedButton9")->Light());
 }
 
 void TestCalculatePage::typingOnAnotherPageReachesOnlyTheHiddenBoard()
@@ -381,20 +381,20 @@ void TestCalculatePage::typingOnAnotherPageReachesOnlyTheHiddenBoard()
     CalculateBoardReader board(*page);
     tabs->setCurrentIndex(1);
     QTest::keyClicks(&window, QStringLiteral("12"));
-    QCOMPARE(board.Row(1), QStringLiteral("12  "));
+    QCOMPARE(board.rowText(1), QStringLiteral("12  "));
 
     tabs->setCurrentIndex(0);
     QVERIFY(!page->isVisibleTo(&window));
     QTest::keyClicks(&window, QStringLiteral("3"));
     QTest::keyClick(&window, Qt::Key_Backspace);
     QTest::keyClick(&window, Qt::Key_Return);
-    QCOMPARE(board.Row(1), QStringLiteral("  12"));
+    QCOMPARE(board.rowText(1), QStringLiteral("  12"));
     QCOMPARE(page->EntryRow(), 2);
 
     tabs->setCurrentIndex(1);
-    QCOMPARE(board.Row(1), QStringLiteral("    "));
+    QCOMPARE(board.rowText(1), QStringLiteral("    "));
     QCOMPARE(page->EntryRow(), 1);
-    QCOMPARE(board.Hint(), QStringLiteral("Enter first number"));
+    QCOMPARE(board.hint(), QStringLiteral("Enter first number"));
 }
 
 void TestCalculatePage::cursorMovesAndBlinksAreTraced()
@@ -402,7 +402,7 @@ void TestCalculatePage::cursorMovesAndBlinksAreTraced()
     CalculatePage page;
     CalculateBoardReader board(page);
     page.W7SpeedButton8Click();
-    board.Type(QStringLiteral("9\r4"));
+    board.type(QStringLiteral("9\r4"));
     QCOMPARE(traceLines, QStringList({"1   4:1", "0   4:1", "1   3:1", "0   3:1", "1   4:2",
                                       "0   4:2", "1   3:2"}));
     QCOMPARE(page.BlinkCell(), 23);
@@ -413,15 +413,15 @@ void TestCalculatePage::cursorMovesAndBlinksAreTraced()
     QTRY_COMPARE_WITH_TIMEOUT(traceLines.size(), 3, 3000);
     QVERIFY(clock.elapsed() >= 3 * 330 - 50);
     QCOMPARE(traceLines, QStringList({"23  0", "23  1", "23  0"}));
-    QCOMPARE(board.Cell(2, 3)->palette().color(QPalette::Window), QColor(Qt::white));
-    QVERIFY(board.Cell(2, 3)->autoFillBackground());
+    QCOMPARE(board.cell(2, 3)->palette().color(QPalette::Window), QColor(Qt::white));
+    QVERIFY(board.cell(2, 3)->autoFillBackground());
     QCOMPARE(page.BlinkCell(), 23 + 128);
 
     traceLines.clear();
-    board.Type(QStringLiteral("\r"));
+    board.type(QStringLiteral("\r"));
     QCOMPARE(traceLines, QStringList({"0   3:2"}));
     QCOMPARE(page.BlinkCell(), 0);
-    QVERIFY(!board.Cell(2, 3)->autoFillBackground());
+    QVERIFY(!board.cell(2, 3)->autoFillBackground());
     QTest::qWait(800);
     QCOMPARE(traceLines, QStringList({"0   3:2"}));
 }

@@ -9,16 +9,16 @@ static QByteArray Row(const ColumnBoard &board, unsigned row)
 {
     QByteArray text;
     for (unsigned column = row == 3 ? 5 : 4; column >= 1; --column)
-        text += board.Cell(row, column);
+        text += board.cell(row, column);
     return text;
 }
 
-static void Fill(ColumnBoard &board, unsigned row, const char *digits, unsigned radix)
+static void fill(ColumnBoard &board, unsigned row, const char *digits, unsigned radix)
 {
     for (unsigned column = 4; column >= 1; --column) {
         const char character = digits[4 - column];
         if (character != ' ')
-            board.SetBoardDigit(row, column, DigitValue(character), radix);
+            board.SetBoardDigit(row, column, digitValue(character), radix);
     }
 }
 
@@ -38,37 +38,37 @@ private slots:
 
 void TestColumnBoard::digitsWriteAndReadBack()
 {
-    QCOMPARE(DigitCharacter(0, 8), '0');
-    QCOMPARE(DigitCharacter(7, 8), '7');
-    QCOMPARE(DigitCharacter(9, 10), '9');
-    QCOMPARE(DigitCharacter(10, 16), 'A');
-    QCOMPARE(DigitCharacter(15, 16), 'F');
+    QCOMPARE(digitCharacter(0, 8), '0');
+    QCOMPARE(digitCharacter(7, 8), '7');
+    QCOMPARE(digitCharacter(9, 10), '9');
+    QCOMPARE(digitCharacter(10, 16), 'A');
+    QCOMPARE(digitCharacter(15, 16), 'F');
     for (unsigned value : {0u, 5u, 15u})
-        QCOMPARE(DigitCharacter(value, 0), ' ');
-    QCOMPARE(DigitValue(' '), 0u);
-    QCOMPARE(DigitValue('0'), 0u);
+        QCOMPARE(digitCharacter(value, 0), ' ');
+    QCOMPARE(digitValue(' '), 0u);
+    QCOMPARE(digitValue('0'), 0u);
     for (unsigned radix : {8u, 10u, 16u}) {
         for (unsigned value = 0; value < radix; ++value)
-            QCOMPARE(DigitValue(DigitCharacter(value, radix)), value);
+            QCOMPARE(digitValue(digitCharacter(value, radix)), value);
     }
 }
 
 void TestColumnBoard::keysGiveDigitsOfTheirRadixOnly()
 {
-    QCOMPARE(KeyDigit(u'7', 8), 7u);
-    QVERIFY(!KeyDigit(u'8', 8));
-    QVERIFY(!KeyDigit(u'9', 8));
-    QCOMPARE(KeyDigit(u'9', 10), 9u);
-    QVERIFY(!KeyDigit(u'A', 10));
-    QCOMPARE(KeyDigit(u'a', 16), 10u);
-    QCOMPARE(KeyDigit(u'F', 16), 15u);
-    QCOMPARE(KeyDigit(u'f', 16), 15u);
-    QVERIFY(!KeyDigit(u'G', 16));
-    QVERIFY(!KeyDigit(u'g', 16));
-    QVERIFY(!KeyDigit(u'\b', 16));
-    QVERIFY(!KeyDigit(u'\r', 16));
-    QVERIFY(!KeyDigit(u'\u0663', 10)); // ARABIC-INDIC DIGIT THREE
-    QVERIFY(!KeyDigit(u'\uFF11', 10)); // FULLWIDTH DIGIT ONE
+    QCOMPARE(keyDigit(u'7', 8), 7u);
+    QVERIFY(!keyDigit(u'8', 8));
+    QVERIFY(!keyDigit(u'9', 8));
+    QCOMPARE(keyDigit(u'9', 10), 9u);
+    QVERIFY(!keyDigit(u'A', 10));
+    QCOMPARE(keyDigit(u'a', 16), 10u);
+    QCOMPARE(keyDigit(u'F', 16), 15u);
+    QCOMPARE(keyDigit(u'f', 16), 15u);
+    QVERIFY(!keyDigit(u'G', 16));
+    QVERIFY(!keyDigit(u'g', 16));
+    QVERIFY(!keyDigit(u'\b', 16));
+    QVERIFY(!keyDigit(u'\r', 16));
+    QVERIFY(!keyDigit(u'\u0663', 10)); // ARABIC-INDIC DIGIT THREE
+    QVERIFY(!keyDigit(u'\uFF11', 10)); // FULLWIDTH DIGIT ONE
 }
 
 void TestColumnBoard::pairsThatNameNoCellAreIgnored()
@@ -91,31 +91,31 @@ void TestColumnBoard::pairsThatNameNoCellAreIgnored()
     board.MarkBorrow(1, 3, 10, true);
     QCOMPARE(board.GetTopMark(1), ColumnBoard::NoTopMark);
     for (unsigned column = 1; column <= 5; ++column) {
-        QVERIFY(!board.TopMarkShown(column));
-        QVERIFY(!board.Struck(column));
-        QCOMPARE(board.BorrowMark(column), ' ');
+        QVERIFY(!board.topMarkShown(column));
+        QVERIFY(!board.struck(column));
+        QCOMPARE(board.borrowMark(column), ' ');
     }
 }
 
 void TestColumnBoard::topMarksAndTheEffectiveTopDigit()
 {
     ColumnBoard board;
-    Fill(board, 1, "3456", 10);
+    fill(board, 1, "3456", 10);
     QCOMPARE(board.GetTopMark(2), ColumnBoard::NoTopMark);
     QCOMPARE(board.EffectiveTopDigit(2), 5u);
 
     board.SetTopMark(2, 15, 16);
-    QCOMPARE(board.TopMark(2), 'F');
+    QCOMPARE(board.topMark(2), 'F');
     QCOMPARE(board.GetTopMark(2), 15u);
     QCOMPARE(board.EffectiveTopDigit(2), 15u);
     board.SetTopMark(3, 9, 10);
     QCOMPARE(board.GetTopMark(3), 9u);
     board.SetTopMark(4, 0, 8);
-    QVERIFY(board.TopMarkShown(4));
+    QVERIFY(board.topMarkShown(4));
     QCOMPARE(board.EffectiveTopDigit(4), 0u);
 
     board.SetTopMark(2, 15, 0);
-    QVERIFY(!board.TopMarkShown(2));
+    QVERIFY(!board.topMarkShown(2));
     QCOMPARE(board.GetTopMark(2), ColumnBoard::NoTopMark);
     QCOMPARE(board.EffectiveTopDigit(2), 5u);
     QCOMPARE(board.GetTopMark(1), ColumnBoard::NoTopMark);
@@ -126,51 +126,51 @@ void TestColumnBoard::borrowMarksStrikeAndComeOffAgain()
 {
     ColumnBoard board;
     board.MarkBorrow(3, 4, 10, true);
-    QCOMPARE(board.TopMark(3), '4');
-    QVERIFY(board.Struck(3));
-    QCOMPARE(board.BorrowMark(2), '1');
-    QCOMPARE(board.BorrowMark(1), ' ');
-    QCOMPARE(board.BorrowMark(3), ' ');
+    QCOMPARE(board.topMark(3), '4');
+    QVERIFY(board.struck(3));
+    QCOMPARE(board.borrowMark(2), '1');
+    QCOMPARE(board.borrowMark(1), ' ');
+    QCOMPARE(board.borrowMark(3), ' ');
 
     ColumnBoard notFirst;
     notFirst.MarkBorrow(3, 4, 10, false);
-    QVERIFY(notFirst.Struck(3));
-    QCOMPARE(notFirst.BorrowMark(2), ' ');
+    QVERIFY(notFirst.struck(3));
+    QCOMPARE(notFirst.borrowMark(2), ' ');
     board.MarkBorrow(3, 2, 10, false);
-    QCOMPARE(board.BorrowMark(2), '1');
-    QCOMPARE(board.TopMark(3), '2');
+    QCOMPARE(board.borrowMark(2), '1');
+    QCOMPARE(board.topMark(3), '2');
 
     board.MarkBorrow(3, 0, 0, false);
-    QVERIFY(!board.Struck(3));
-    QCOMPARE(board.BorrowMark(2), ' ');
-    QCOMPARE(board.TopMark(3), '2');
+    QVERIFY(!board.struck(3));
+    QCOMPARE(board.borrowMark(2), ' ');
+    QCOMPARE(board.topMark(3), '2');
 }
 
 void TestColumnBoard::clearingKeepsOrBlanksTheOperands()
 {
     ColumnBoard board;
-    Fill(board, 1, " 1 A", 16);
-    Fill(board, 2, "  F0", 16);
+    fill(board, 1, " 1 A", 16);
+    fill(board, 2, "  F0", 16);
     board.SetBoardDigit(3, 5, 1, 16);
     board.SetBoardDigit(3, 1, 9, 16);
     board.SetTopMark(5, 1, 16);
     board.MarkBorrow(2, 15, 16, true);
-    board.SetOperator('-');
-    board.SetMinusShown(true);
+    board.setOperatorSign('-');
+    board.setMinusShown(true);
 
-    board.Clear(true);
+    board.clear(true);
     QCOMPARE(Row(board, 1), QByteArray(" 1 A"));
     QCOMPARE(Row(board, 2), QByteArray("  F0"));
     QCOMPARE(Row(board, 3), QByteArray("     "));
     for (unsigned column = 1; column <= 5; ++column) {
-        QVERIFY(!board.TopMarkShown(column));
-        QVERIFY(!board.Struck(column));
-        QCOMPARE(board.BorrowMark(column), ' ');
+        QVERIFY(!board.topMarkShown(column));
+        QVERIFY(!board.struck(column));
+        QCOMPARE(board.borrowMark(column), ' ');
     }
-    QCOMPARE(board.Operator(), ' ');
-    QVERIFY(!board.MinusShown());
+    QCOMPARE(board.operatorSign(), ' ');
+    QVERIFY(!board.minusShown());
 
-    board.Clear(false);
+    board.clear(false);
     QCOMPARE(Row(board, 1), QByteArray("    "));
     QCOMPARE(Row(board, 2), QByteArray("    "));
 }
@@ -178,16 +178,16 @@ void TestColumnBoard::clearingKeepsOrBlanksTheOperands()
 void TestColumnBoard::aligningMovesTheTypedDigitsRight()
 {
     ColumnBoard board;
-    Fill(board, 1, "12  ", 10);
-    AlignRow(board, 1, 2, 10);
+    fill(board, 1, "12  ", 10);
+    alignRow(board, 1, 2, 10);
     QCOMPARE(Row(board, 1), QByteArray("  12"));
 
-    Fill(board, 2, "7A0 ", 16);
-    AlignRow(board, 2, 1, 16);
+    fill(board, 2, "7A0 ", 16);
+    alignRow(board, 2, 1, 16);
     QCOMPARE(Row(board, 2), QByteArray(" 7A0"));
 
     ColumnBoard empty;
-    AlignRow(empty, 2, 4, 8);
+    alignRow(empty, 2, 4, 8);
     QCOMPARE(Row(empty, 2), QByteArray("   0"));
     QCOMPARE(Row(empty, 1), QByteArray("    "));
 }

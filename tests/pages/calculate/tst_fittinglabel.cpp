@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-static QFont Digits(int pixelSize)
+static QFont digits(int pixelSize)
 {
     QFont font(QStringLiteral("Comic Sans MS"));
     font.setPixelSize(pixelSize);
@@ -23,32 +23,32 @@ void TestFittingLabel::fitsItsCaptionKeepingLeftAndTop()
 {
     QWidget board;
     FittingLabel label(&board);
-    label.setFont(Digits(48));
+    label.setFont(digits(48));
     label.move(200, 25);
     board.show();
-    label.SetCaption(u'8');
+    label.setCaption(u'8');
     QCOMPARE(label.text(), QStringLiteral("8"));
     QCOMPARE(label.size(), label.sizeHint());
     const QSize digit = label.size();
-    label.SetCaption(u' ');
+    label.setCaption(u' ');
     QVERIFY(label.width() < digit.width());
     QCOMPARE(label.pos(), QPoint(200, 25));
-    label.SetCaption(u'8');
+    label.setCaption(u'8');
     QCOMPARE(label.size(), digit);
 
     // A new font is measured afresh.
-    label.setFont(Digits(24));
-    label.SetCaption(u' ');
-    label.SetCaption(u'8');
+    label.setFont(digits(24));
+    label.setCaption(u' ');
+    label.setCaption(u'8');
     QCOMPARE(label.size(), label.sizeHint());
     QVERIFY(label.height() < digit.height());
 
     FittingLabel fixed(&board);
-    fixed.setFont(Digits(48));
-    fixed.SetAutoSize(false);
+    fixed.setFont(digits(48));
+    fixed.setAutoSize(false);
     fixed.resize(29, 67);
     fixed.show();
-    fixed.SetCaption(u' ');
+    fixed.setCaption(u' ');
     QCOMPARE(fixed.size(), QSize(29, 67));
 }
 
@@ -56,9 +56,9 @@ void TestFittingLabel::aHiddenLabelFitsOnceShown()
 {
     QWidget board;
     FittingLabel label(&board);
-    label.setFont(Digits(48));
+    label.setFont(digits(48));
     label.resize(3, 3);
-    label.SetCaption(u'8');
+    label.setCaption(u'8');
     QCOMPARE(label.size(), QSize(3, 3));
     board.show();
     QCOMPARE(label.size(), label.sizeHint());

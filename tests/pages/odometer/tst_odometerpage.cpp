@@ -63,7 +63,7 @@ private slots:
     void enteringThePageStartsAgainAtOneByteAndZero();
 
 private:
-    template <typename T> T *child(const char *name) { return WindowPart<T>(window, name); }
+    template <typename T> T *child(const char *name) { return windowPart<T>(window, name); }
     TOdometer *od(int number) { return odometers[number - 1]; }
     QAbstractButton *button(const char *name) { return child<QAbstractButton>(name); }
     void press(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
@@ -142,7 +142,7 @@ QString TestOdometerPage::whyNotAllAt(quint32 value)
 
 WheelRow TestOdometerPage::shown(TOdometer *odometer)
 {
-    return ReadWheelRow(odometer->grab().toImage(), {0, 0}, odometer->DigitCount());
+    return readWheelRow(odometer->grab().toImage(), {0, 0}, odometer->DigitCount());
 }
 
 // The wheels from first to last (counted from 1) are green, all others plain.
@@ -205,7 +205,7 @@ void TestOdometerPage::controlsLieInTheirPlacesAndOrder()
         QCOMPARE(pushButton->focusPolicy(), Qt::NoFocus);
         QCOMPARE(pushButton->font().pixelSize(), 19);
         QVERIFY(pushButton->font().bold());
-        QCOMPARE(pushButton->property("CaptionColor").value<QColor>(), captionColor);
+        QCOMPARE(pushButton->property("captionColor").value<QColor>(), captionColor);
         QVERIFY(pushButton->isEnabled());
     }
     const struct
@@ -374,7 +374,7 @@ void TestOdometerPage::countButtonsFollowTheDirectionTable()
     QVERIFY(button("W7SpeedButton3")->isEnabled());
     QVERIFY(button("W7SpeedButton10")->isEnabled());
     const auto colour = [this](const char *name) {
-        return button(name)->property("CaptionColor").value<QColor>();
+        return button(name)->property("captionColor").value<QColor>();
     };
     QCOMPARE(colour("W7SpeedButton3"), state == CountingUp ? runningColor : captionColor);
     QCOMPARE(colour("W7SpeedButton10"), state == CountingDown ? runningColor : captionColor);
@@ -404,7 +404,7 @@ void TestOdometerPage::countingStepsOnceASecondAndGoesOnBehindOtherPages()
     QVERIFY_ALL_AT(0);
     QVERIFY(QTest::qWaitFor([this] { return od(1)->Value() == 1; }, 3000));
     QVERIFY_ALL_AT(1);
-    QCOMPARE(button("W7SpeedButton3")->property("CaptionColor").value<QColor>(), runningColor);
+    QCOMPARE(button("W7SpeedButton3")->property("captionColor").value<QColor>(), runningColor);
     QVERIFY(!button("W7SpeedButton1")->isEnabled());
 }
 

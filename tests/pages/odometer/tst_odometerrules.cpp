@@ -13,7 +13,7 @@ constexpr int wheelWidth = 15;
 
 // What an odometer of this radix and digit count does on its own at a step: wrap at 0 and
 // at its limit, the largest value its digits show.
-quint32 OwnLimit(TBaseType baseType, quint8 digits)
+quint32 ownLimit(TBaseType baseType, quint8 digits)
 {
     const quint64 radix[] = {2, 8, 10, 16};
     quint64 range = 1;
@@ -22,7 +22,7 @@ quint32 OwnLimit(TBaseType baseType, quint8 digits)
     return quint32(range - 1);
 }
 
-quint32 OwnStep(quint32 value, quint32 limit, bool up)
+quint32 ownStep(quint32 value, quint32 limit, bool up)
 {
     if (up)
         return value == limit ? 0 : value + 1;
@@ -67,7 +67,7 @@ void TestOdometerRules::layoutsLineUpTheRightEnds_data()
 void TestOdometerRules::layoutsLineUpTheRightEnds()
 {
     QFETCH(quint8, bytes);
-    const OdometerLayout layout = LayoutForWidth(bytes);
+    const OdometerLayout layout = layoutForWidth(bytes);
     const auto end = [&](int left, int digits) { return left + wheelWidth * digits; };
     QTEST(end(layout.od1Left, layout.digitCounts[0]), "binaryAndOctalEnd");
     QTEST(end(layout.od2Left, layout.digitCounts[1]), "binaryAndOctalEnd");
@@ -90,14 +90,14 @@ void TestOdometerRules::digitCountsSpanTheWidth_data()
 void TestOdometerRules::digitCountsSpanTheWidth()
 {
     QFETCH(quint8, bytes);
-    const OdometerLayout layout = LayoutForWidth(bytes);
+    const OdometerLayout layout = layoutForWidth(bytes);
     // Binary and hexadecimal show exactly the width; octal and decimal at least all of it.
-    QCOMPARE(OwnLimit(btBinary, layout.digitCounts[0]), layout.largestValue);
-    QCOMPARE(OwnLimit(btHexadecimal, layout.digitCounts[3]), layout.largestValue);
-    QVERIFY(OwnLimit(btOctal, layout.digitCounts[1]) >= layout.largestValue);
-    QVERIFY(OwnLimit(btOctal, layout.digitCounts[1] - 1) < layout.largestValue);
-    QVERIFY(OwnLimit(btDecimal, layout.digitCounts[2]) >= layout.largestValue);
-    QVERIFY(OwnLimit(btDecimal, layout.digitCounts[2] - 1) < layout.largestValue);
+    QCOMPARE(ownLimit(btBinary, layout.digitCounts[0]), layout.largestValue);
+    QCOMPARE(ownLimit(btHexadecimal, layout.digitCounts[3]), layout.largestValue);
+    QVERIFY(ownLimit(btOctal, layout.digitCounts[1]) >= layout.largestValue);
+    QVERIFY(ownLimit(btOctal, layout.digitCounts[1] - 1) < layout.largestValue);
+    QVERIFY(ownLimit(btDecimal, layout.digitCounts[2]) >= layout.largestValue);
+    QVERIFY(ownLimit(btDecimal, layout.digitCounts[2] - 1) < layout.largestValue);
     QCOMPARE(layout.decenterMaxLength, QString::number(layout.largestValue).size());
     QCOMPARE(layout.digitCounts[0], 4 * layout.digitCounts[3]);
 }
@@ -118,14 +118,14 @@ void TestOdometerRules::everyStepOfOctalAndDecimalWrapsWithinTheWidth()
 {
     QFETCH(quint8, bytes);
     QFETCH(TBaseType, baseType);
-    const OdometerLayout layout = LayoutForWidth(bytes);
+    const OdometerLayout layout = layoutForWidth(bytes);
     const quint8 digits = layout.digitCounts[baseType];
-    const quint32 limit = OwnLimit(baseType, digits);
+    const quint32 limit = ownLimit(baseType, digits);
     const quint64 widthRange = quint64(layout.largestValue) + 1;
     for (quint32 value = 0; value <= layout.largestValue; ++value) {
         for (bool up : {true, false}) {
             const quint32 expected = quint32((value + widthRange + (up ? 1 : -1)) % widthRange);
-            const quint32 wrapped = WrapIntoWidth(bytes, baseType, OwnStep(value, limit, up));
+            const quint32 wrapped = wrapIntoWidth(bytes, baseType, ownStep(value, limit, up));
             if (wrapped != expected)
                 QFAIL(qPrintable(QStringLiteral("%1 %2 gives %3, not %4")
                                      .arg(value)
@@ -139,26 +139,26 @@ void TestOdometerRules::everyStepOfOctalAndDecimalWrapsWithinTheWidth()
 void TestOdometerRules::valuesWithinTheWidthStayAsTheyAre()
 {
     for (quint8 bytes : {quint8(1), quint8(2)}) {
-        const quint32 top = LayoutForWidth(bytes).largestValue;
+        const quint32 top = layoutForWidth(bytes).largestValue;
         for (TBaseType baseType : {btBinary, btOctal, btDecimal, btHexadecimal}) {
             for (quint32 value : {0u, 1u, top / 2, top - 1, top})
-                QCOMPARE(WrapIntoWidth(bytes, baseType, value), value);
+                QCOMPARE(wrapIntoWidth(bytes, baseType, value), value);
         }
     }
 }
 
 void TestOdometerRules::pointerPositionsTruncateTowardZero()
 {
-    QCOMPARE(DigitUnderPointer(0), 1);
-    QCOMPARE(DigitUnderPointer(14), 1);
-    QCOMPARE(DigitUnderPointer(15), 2);
-    QCOMPARE(DigitUnderPointer(29), 2);
-    QCOMPARE(DigitUnderPointer(30), 3);
+    QCOMPARE(digitUnderPointer(0), 1);
+    QCOMPARE(digitUnderPointer(14), 1);
+    QCOMPARE(digitUnderPointer(15), 2);
+    QCOMPARE(digitUnderPointer(29), 2);
+    QCOMPARE(digitUnderPointer(30), 3);
     // Less than one cell left of the first digit still counts as the first digit.
-    QCOMPARE(DigitUnderPointer(-14), 1);
-    QCOMPARE(DigitUnderPointer(-15), 0);
-    QCOMPARE(SingleDigit(3).start, quint8(3));
-    QCOMPARE(SingleDigit(3).end, quint8(3));
+    QCOMPARE(digitUnderPointer(-14), 1);
+    QCOMPARE(digitUnderPointer(-15), 0);
+    QCOMPARE(singleDigit(3).start, quint8(3));
+    QCOMPARE(singleDigit(3).end, quint8(3));
 }
 
 void TestOdometerRules::hexDigitLightsFourBinaryDigits_data()
@@ -175,7 +175,7 @@ void TestOdometerRules::hexDigitLightsFourBinaryDigits_data()
 void TestOdometerRules::hexDigitLightsFourBinaryDigits()
 {
     QFETCH(int, k);
-    const DigitRange lit = HexDigitOnBinary(k);
+    const DigitRange lit = hexDigitOnBinary(k);
     QTEST(int(lit.start), "first");
     QTEST(int(lit.end), "last");
 }
@@ -203,7 +203,7 @@ void TestOdometerRules::octalDigitLightsItsGroupCutAtTheLeft()
     QFETCH(int, octalDigits);
     QFETCH(int, binaryDigits);
     QFETCH(int, k);
-    const DigitRange lit = OctalDigitOnBinary(k, octalDigits, binaryDigits);
+    const DigitRange lit = octalDigitOnBinary(k, octalDigits, binaryDigits);
     QTEST(int(lit.start), "first");
     QTEST(int(lit.end), "last");
 }
@@ -226,7 +226,7 @@ void TestOdometerRules::octalGroupsCoverEveryBinaryDigitOnce()
     // three wide, and together they cover exactly the binary digits.
     int nextBinaryDigit = 1;
     for (int k = 1; k <= octalDigits; ++k) {
-        const DigitRange lit = OctalDigitOnBinary(k, octalDigits, binaryDigits);
+        const DigitRange lit = octalDigitOnBinary(k, octalDigits, binaryDigits);
         QCOMPARE(int(lit.start), nextBinaryDigit);
         QVERIFY(lit.end >= lit.start && lit.end - lit.start < 3);
         if (k > 1)
@@ -239,16 +239,16 @@ void TestOdometerRules::octalGroupsCoverEveryBinaryDigitOnce()
 void TestOdometerRules::positionsBeyondTheLastDigitLightNothing()
 {
     for (quint8 bytes : {quint8(1), quint8(2)}) {
-        const OdometerLayout layout = LayoutForWidth(bytes);
+        const OdometerLayout layout = layoutForWidth(bytes);
         const int binaryDigits = layout.digitCounts[0];
         const int octalDigits = layout.digitCounts[1];
         const int hexDigits = layout.digitCounts[3];
-        const int pastOctal = DigitUnderPointer(wheelWidth * octalDigits);
-        const int pastHex = DigitUnderPointer(wheelWidth * hexDigits);
-        QVERIFY(SingleDigit(pastOctal).start > octalDigits);
-        QVERIFY(SingleDigit(pastHex).start > hexDigits);
-        QVERIFY(OctalDigitOnBinary(pastOctal, octalDigits, binaryDigits).start > binaryDigits);
-        QVERIFY(HexDigitOnBinary(pastHex).start > binaryDigits);
+        const int pastOctal = digitUnderPointer(wheelWidth * octalDigits);
+        const int pastHex = digitUnderPointer(wheelWidth * hexDigits);
+        QVERIFY(singleDigit(pastOctal).start > octalDigits);
+        QVERIFY(singleDigit(pastHex).start > hexDigits);
+        QVERIFY(octalDigitOnBinary(pastOctal, octalDigits, binaryDigits).start > binaryDigits);
+        QVERIFY(hexDigitOnBinary(pastHex).start > binaryDigits);
     }
 }
 

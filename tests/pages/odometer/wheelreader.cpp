@@ -11,10 +11,10 @@ const QString cellCharacters = QStringLiteral("0123456789ABCDEF ");
 
 } // namespace
 
-WheelRow ReadWheelRow(const QImage &picture, QPoint topLeft, int wheelCount)
+WheelRow readWheelRow(const QImage &picture, QPoint topLeft, int wheelCount)
 {
-    static const QImage plain = LoadDigitStrip();
-    static const QImage green = GreenGlyphs(plain);
+    static const QImage plain = loadDigitStrip();
+    static const QImage green = greenGlyphs(plain);
     WheelRow row;
     for (int wheel = 0; wheel < wheelCount; ++wheel) {
         const QImage cut = picture.copy(
@@ -23,7 +23,7 @@ WheelRow ReadWheelRow(const QImage &picture, QPoint topLeft, int wheelCount)
         bool lit = false;
         for (int cell = 0; cell < cellCount && digit == QLatin1Char('?'); ++cell) {
             for (const QImage *strip : {&plain, &green}) {
-                if (SamePixels(cut, WheelPicture(*strip, cell, cell, Travel::Stand, 0))) {
+                if (samePixels(cut, wheelPicture(*strip, cell, cell, Travel::Stand, 0))) {
                     digit = cellCharacters[cell];
                     lit = strip == &green;
                     break;

@@ -15,4 +15,4 @@ struct WheelRow
 // Cuts wheelCount wheels of 15 x 20 pixels, side by side from topLeft, out of the picture
 // and matches each, pixel by pixel, against the cells of the digit strip DIGITS, plain
 // and with their glyphs green.
-WheelRow ReadWheelRow(const QImage &picture, QPoint topLeft, int wheelCount);
+WheelRow readWheelRow(const QImage &picture, QPoint topLeft, int wheelCount);

@@ -31,7 +31,7 @@ struct TableWindow
     int TopRow() const { return grid->property("TopRow").toInt(); }
     int Row() const { return grid->property("Row").toInt(); }
     int RowCount() const { return grid->property("RowCount").toInt(); }
-    QString Cell(int column, int row) const
+    QString cell(int column, int row) const
     {
         QString text;
         QMetaObject::invokeMethod(grid, "Cells", Q_RETURN_ARG(QString, text), Q_ARG(int, column),
@@ -39,7 +39,7 @@ struct TableWindow
         return text;
     }
     // Types into the box as the user does, then presses and releases Enter.
-    void TypeAndEnter(const QString &typed)
+    void typeAndEnter(const QString &typed)
     {
         center->setFocus(Qt::TabFocusReason);
         QTest::keyClicks(center, typed);

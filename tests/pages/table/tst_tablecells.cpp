@@ -14,12 +14,12 @@ private slots:
     void charColumnHeaderFollowsTheWidth();
 
 private:
-    void CheckEveryCell(const TableWindow &table, int width);
+    void checkEveryCell(const TableWindow &table, int width);
 };
 
 namespace {
 
-std::string Binary(unsigned pattern, int digits)
+std::string binary(unsigned pattern, int digits)
 {
     std::string text;
     for (int bit = digits - 1; bit >= 0; --bit)
@@ -27,7 +27,7 @@ std::string Binary(unsigned pattern, int digits)
     return text;
 }
 
-std::string CharacterText(unsigned code)
+std::string characterText(unsigned code)
 {
     char text[16];
     if (code >= 7 && code <= 13)
@@ -41,13 +41,13 @@ std::string CharacterText(unsigned code)
     return text;
 }
 
-QString Expected(int column, int value, int width)
+QString expected(int column, int value, int width)
 {
     const unsigned pattern = unsigned(value) & (width == 1 ? 0xFFu : 0xFFFFu);
     char text[40] = "";
     switch (column) {
     case 0:
-        return QString::fromStdString(Binary(pattern, 8 * width));
+        return QString::fromStdString(binary(pattern, 8 * width));
     case 1:
         std::snprintf(text, sizeof text, "%o", pattern);
         break;
@@ -61,7 +61,7 @@ QString Expected(int column, int value, int width)
         std::snprintf(text, sizeof text, "%d", value);
         break;
     case 5:
-        return width == 1 ? QString::fromStdString(CharacterText(pattern)) : QString();
+        return width == 1 ? QString::fromStdString(characterText(pattern)) : QString();
     }
     return QString::fromLatin1(text);
 }
@@ -70,7 +70,7 @@ const QStringList fixedHeaders{"Binary", "Octal", "Hex", "Unsigned", "Signed"};
 
 } // namespace
 
-void TestTableCells::CheckEveryCell(const TableWindow &table, int width)
+void TestTableCells::checkEveryCell(const TableWindow &table, int width)
 {
     const int valueCount = 1 << (8 * width);
     QCOMPARE(table.RowCount(), valueCount + 1);
@@ -78,39 +78,39 @@ void TestTableCells::CheckEveryCell(const TableWindow &table, int width)
     int value = -valueCount / 2;
     for (int row = 1; row <= valueCount; ++row, ++value) {
         for (int column = 0; column < 6; ++column) {
-            const QString shown = table.Cell(column, row);
-            if (shown != Expected(column, value, width))
+            const QString shown = table.cell(column, row);
+            if (shown != expected(column, value, width))
                 QFAIL(qPrintable(QStringLiteral("row %1 column %2: \"%3\", expected \"%4\"")
                                      .arg(row)
                                      .arg(column)
-                                     .arg(shown, Expected(column, value, width))));
+                                     .arg(shown, expected(column, value, width))));
         }
     }
     for (int column = 0; column < 5; ++column)
-        QCOMPARE(table.Cell(column, 0), fixedHeaders[column]);
+        QCOMPARE(table.cell(column, 0), fixedHeaders[column]);
 }
 
 void TestTableCells::everyCellOfTheOneByteTable()
 {
     TableWindow table;
-    CheckEveryCell(table, 1);
+    checkEveryCell(table, 1);
 }
 
 void TestTableCells::everyCellOfTheTwoByteTable()
 {
     TableWindow table;
     table.twoBytes->click();
-    CheckEveryCell(table, 2);
+    checkEveryCell(table, 2);
 }
 
 void TestTableCells::charColumnHeaderFollowsTheWidth()
 {
     TableWindow table;
-    QCOMPARE(table.Cell(5, 0), QStringLiteral("Char"));
+    QCOMPARE(table.cell(5, 0), QStringLiteral("Char"));
     table.twoBytes->click();
-    QCOMPARE(table.Cell(5, 0), QString());
+    QCOMPARE(table.cell(5, 0), QString());
     table.oneByte->click();
-    QCOMPARE(table.Cell(5, 0), QStringLiteral("Char"));
+    QCOMPARE(table.cell(5, 0), QStringLiteral("Char"));
 }
 
 QTEST_MAIN(TestTableCells)

@@ -23,16 +23,16 @@ private slots:
 
 private:
     // The rule that holds after every jump and scroll.
-    static void CheckFourthRowSelected(const TableWindow &table);
+    static void checkFourthRowSelected(const TableWindow &table);
 };
 
-void TestTableNavigation::CheckFourthRowSelected(const TableWindow &table)
+void TestTableNavigation::checkFourthRowSelected(const TableWindow &table)
 {
     QCOMPARE(table.Row(), table.TopRow() + 3);
-    QCOMPARE(table.center->text(), table.Cell(4, table.Row()));
-    QVERIFY(table.grid->IsRowSelected(table.Row()));
-    QVERIFY(!table.grid->IsRowSelected(table.Row() - 1));
-    QVERIFY(!table.grid->IsRowSelected(table.Row() + 1));
+    QCOMPARE(table.center->text(), table.cell(4, table.Row()));
+    QVERIFY(table.grid->isRowSelected(table.Row()));
+    QVERIFY(!table.grid->isRowSelected(table.Row() - 1));
+    QVERIFY(!table.grid->isRowSelected(table.Row() + 1));
 }
 
 void TestTableNavigation::opensOnTheRowOfZero()
@@ -42,7 +42,7 @@ void TestTableNavigation::opensOnTheRowOfZero()
     QCOMPARE(table.center->text(), QStringLiteral("0"));
     QCOMPARE(table.Row(), 129);
     QCOMPARE(table.TopRow(), 126);
-    CheckFourthRowSelected(table);
+    checkFourthRowSelected(table);
 }
 
 void TestTableNavigation::widthButtonsRebuildTheTableAtZero()
@@ -53,9 +53,9 @@ void TestTableNavigation::widthButtonsRebuildTheTableAtZero()
     QCOMPARE(table.center->text(), QStringLiteral("0"));
     QCOMPARE(table.Row(), 32769);
     QCOMPARE(table.TopRow(), 32766);
-    QCOMPARE(table.Cell(5, table.Row()), QString());
+    QCOMPARE(table.cell(5, table.Row()), QString());
 
-    table.TypeAndEnter(QStringLiteral("-30000"));
+    table.typeAndEnter(QStringLiteral("-30000"));
     QCOMPARE(table.Row(), 2769);
     table.oneByte->click();
     QCOMPARE(table.RowCount(), 257);
@@ -108,7 +108,7 @@ void TestTableNavigation::enterJumpsToTheTypedValue()
     TableWindow table;
     if (twoBytes)
         table.twoBytes->click();
-    table.TypeAndEnter(typed);
+    table.typeAndEnter(typed);
     QTEST(table.center->text(), "shown");
     QTEST(table.TopRow(), "topRow");
     QTEST(table.Row(), "row");
@@ -123,7 +123,7 @@ void TestTableNavigation::leavingTheBoxJumpsToo()
     QCOMPARE(table.center->text(), QStringLiteral("-7"));
     table.oneByte->setFocus(Qt::BacktabFocusReason);
     QCOMPARE(table.Row(), 122);
-    CheckFourthRowSelected(table);
+    checkFourthRowSelected(table);
 }
 
 void TestTableNavigation::scrollBarMovesTheBoxWithTheView()
@@ -138,18 +138,18 @@ void TestTableNavigation::scrollBarMovesTheBoxWithTheView()
     for (int step = 1; step <= 3; ++step) {
         bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         QCOMPARE(table.center->value(), -125 + step);
-        CheckFourthRowSelected(table);
+        checkFourthRowSelected(table);
     }
     bar->triggerAction(QAbstractSlider::SliderToMaximum);
-    CheckFourthRowSelected(table);
-    QCOMPARE(table.TopRow(), 257 - table.grid->FullyVisibleRowCount());
+    checkFourthRowSelected(table);
+    QCOMPARE(table.TopRow(), 257 - table.grid->fullyVisibleRowCount());
 }
 
 void TestTableNavigation::keysAndWheelMoveTheSelectionInsideTheView()
 {
     TableWindow table;
     table.grid->setFocus();
-    const int lastInView = table.TopRow() + table.grid->FullyVisibleRowCount() - 1;
+    const int lastInView = table.TopRow() + table.grid->fullyVisibleRowCount() - 1;
     QVERIFY(lastInView > 129);
     for (int row = 130; row <= lastInView; ++row) {
         QTest::keyClick(table.grid, Qt::Key_Down);
@@ -159,7 +159,7 @@ void TestTableNavigation::keysAndWheelMoveTheSelectionInsideTheView()
     }
     QTest::keyClick(table.grid, Qt::Key_Down); // past the last row in view
     QCOMPARE(table.TopRow(), 127);
-    CheckFourthRowSelected(table);
+    checkFourthRowSelected(table);
     QCOMPARE(table.center->text(), QStringLiteral("1"));
 
     const auto turnWheel = [&](int notches) {
@@ -175,7 +175,7 @@ void TestTableNavigation::keysAndWheelMoveTheSelectionInsideTheView()
     QCOMPARE(table.center->text(), QStringLiteral("1"));
     turnWheel(5); // up past the top row in view
     QCOMPARE(table.TopRow(), 126);
-    CheckFourthRowSelected(table);
+    checkFourthRowSelected(table);
     QCOMPARE(table.center->text(), QStringLiteral("0"));
 }
 
@@ -188,14 +188,14 @@ void TestTableNavigation::aClickSelectsWithoutMovingTheBox()
     QCOMPARE(table.center->text(), QStringLiteral("0"));
     table.grid->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
     QCOMPARE(table.TopRow(), 125);
-    CheckFourthRowSelected(table);
+    checkFourthRowSelected(table);
 }
 
 void TestTableNavigation::aShortViewNeverSelectsPastTheEnd()
 {
     TableWindow table;
     table.window->resize(table.window->width(), 41 + 30 + 2 * 30);
-    QCOMPARE(table.grid->FullyVisibleRowCount(), 2);
+    QCOMPARE(table.grid->fullyVisibleRowCount(), 2);
     table.grid->setFocus();
     QTest::keyClick(table.grid, Qt::Key_End);
     QCOMPARE(table.TopRow(), 255);
@@ -207,7 +207,7 @@ void TestTableNavigation::enterOnAnotherPageKeepsTheBox()
 {
     TableWindow table;
     table.tabs->setCurrentIndex(0);
-    table.TypeAndEnter(QStringLiteral("42"));
+    table.typeAndEnter(QStringLiteral("42"));
     QVERIFY(table.center->hasFocus());
     QCOMPARE(table.center->text(), QStringLiteral("42"));
     table.tabs->setCurrentIndex(2);

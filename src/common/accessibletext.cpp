@@ -1,9 +1,9 @@
-#include "toolkit/accessibletext.h"
+#include "common/accessibletext.h"
 
 #include <QAccessible>
 #include <QWidget>
 
-void AnnounceAccessibleName(QWidget *widget, const QString &name)
+void announceAccessibleName(QWidget *widget, const QString &name)
 {
     if (widget->accessibleName() == name)
         return;
@@ -12,7 +12,7 @@ void AnnounceAccessibleName(QWidget *widget, const QString &name)
     QAccessible::updateAccessibility(&changed);
 }
 
-void AnnounceAccessibleDescription(QWidget *widget, const QString &description)
+void announceAccessibleDescription(QWidget *widget, const QString &description)
 {
     if (widget->accessibleDescription() == description)
         return;
