@@ -1,6 +1,7 @@
 #include "app/basesu.h"
 
 #include "app/fonts.h"
+#include "app/helpwindow.h"
 #include "app/shelllauncher.h"
 #include "pages/calculate/calculatepage.h"
 #include "pages/odometer/odometerpage.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -67,6 +69,8 @@ Tfbases::Tfbases(QWidget *parent) : QWidget(parent)
 
     launcher = new ShellLauncher(this);
     launcher->setObjectName(QStringLiteral("launcher"));
+
+    new QShortcut(QKeySequence::HelpContents, this, this, &Tfbases::showHelp);
 
     qApp->installEventFilter(this);
     FormCreate();
@@ -282,4 +286,13 @@ void Tfbases::SetOuterHeight(int height)
 void Tfbases::PlaceTableFillingClient()
 {
     pan3->setGeometry(0, topBarHeight, width(), height() - topBarHeight);
+}
+
+void Tfbases::showHelp()
+{
+    if (!m_help)
+        m_help = new HelpWindow(tabs, this);
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
 }
