@@ -49,9 +49,9 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(logo);
-    layout->addWidget(text);
-    layout->addWidget(buttons);
+    auto *rows = new QVBoxLayout(this);
+    rows->addWidget(logo);
+    rows->addWidget(text);
+    rows->addWidget(buttons);
     setFixedWidth(400);
 }

@@ -40,9 +40,9 @@ HelpWindow::HelpWindow(QTabBar *pageTabs, QWidget *parent)
     connect(about, &QPushButton::clicked, this, &HelpWindow::showAbout);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_guide);
-    layout->addWidget(buttons);
+    auto *rows = new QVBoxLayout(this);
+    rows->addWidget(m_guide);
+    rows->addWidget(buttons);
 
     connect(m_pageTabs, &QTabBar::currentChanged, this, &HelpWindow::showPage);
     showPage(m_pageTabs->currentIndex());
@@ -50,15 +50,15 @@ HelpWindow::HelpWindow(QTabBar *pageTabs, QWidget *parent)
         placeBeside(parent->window());
 }
 
-void HelpWindow::placeBeside(const QWidget *window)
+void HelpWindow::placeBeside(const QWidget *mainWindow)
 {
     constexpr int gap = 8;
-    const QRect frame = window->frameGeometry();
-    const QRect screen = window->screen()->availableGeometry();
+    const QRect frame = mainWindow->frameGeometry();
+    const QRect room = mainWindow->screen()->availableGeometry();
     const QRect right(frame.topRight() + QPoint(gap + 1, 0), size());
     const QRect left(frame.topLeft() - QPoint(gap + width(), 0), size());
     for (const QRect &place : {right, left}) {
-        if (screen.contains(place)) {
+        if (room.contains(place)) {
             move(place.topLeft());
             return;
         }

@@ -18,8 +18,9 @@ public:
     explicit HelpWindow(QTabBar *pageTabs, QWidget *parent = nullptr);
 
 private:
-    // Beside the program's window, right or left, where the screen has room, so that the page stays in view.
-    void placeBeside(const QWidget *window);
+    // Beside the program's window, right or left, where the screen has room, so that the
+    // page stays in view.
+    void placeBeside(const QWidget *mainWindow);
     void showPage(int index);
     void showAbout();
 

@@ -309,9 +309,10 @@ void TestMainWindow::aboutGivesVersionLicenceAndWebAddress()
     QVERIFY(about && about->isVisible());
     QCOMPARE(about->windowTitle(), QStringLiteral("About Quorvel"));
     const QString text = WindowPart<QLabel>(about, "aboutText")->text();
-    for (const QString &part : {QStringLiteral("Quorvel " QUORVEL_VERSION),
-                                QStringLiteral("GNU General Public License</a>, version 3 or later"),
-                                QString::fromLatin1(MakerWebAddress)})
+    const QStringList parts{QStringLiteral("Quorvel " QUORVEL_VERSION),
+                            QStringLiteral("GNU General Public License</a>, version 3 or later"),
+                            QString::fromLatin1(MakerWebAddress)};
+    for (const QString &part : parts)
         QVERIFY2(text.contains(part), qPrintable(part));
 }
 
