@@ -8,4 +8,4 @@ BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
                 "${RUNTIME_PACKAGES[@]}")
 TEST_PACKAGES=(xvfb xauth openbox xdotool imagemagick x11-utils libbenchmark-dev
                libxcb-damage0-dev pkg-config desktop-file-utils appstream valgrind strace
-               dpkg-dev lintian man-db)
+               dpkg-dev file lintian man-db)
