@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Makes sure the Debian packages named as arguments are installed. As root (or with sudo
-# that needs no password) it installs the missing ones; otherwise it prints the one
-# apt-get line that would and fails.
+# Makes sure the Debian packages named as arguments are installed. As root it installs the
+# missing ones itself; otherwise through sudo, which may ask for the password at a terminal.
+# Without either it prints the one apt-get line that would install them and fails.
 set -euo pipefail
 
 missing=()
@@ -13,12 +13,14 @@ done
 
 install() {
     "$@" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "$@" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    "$@" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 if [[ $(id -u) -eq 0 ]]; then
     install env
-elif command -v sudo >/dev/null && sudo -n true 2>/dev/null; then
+elif command -v sudo >/dev/null && { [[ -t 0 ]] || sudo -n true 2>/dev/null; }; then
+    echo "Installing ${missing[*]} with sudo" >&2
     install sudo
 else
     echo "Missing packages; install them with:" >&2

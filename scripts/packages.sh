@@ -1,6 +1,11 @@
 # The Debian packages the program needs to build and run, and those its tests add.
 # shellcheck shell=bash
+# What the installed program needs beside its libraries: the stand-in faces and the opener
+# of the logo's web address. The Debian package's Depends line reads this line, so keep
+# the list on it.
+RUNTIME_PACKAGES=(fonts-wine fonts-comic-neue xdg-utils)
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
-                fonts-wine fonts-comic-neue)
+                "${RUNTIME_PACKAGES[@]}")
 TEST_PACKAGES=(xvfb xauth openbox xdotool imagemagick x11-utils libbenchmark-dev
-               libxcb-damage0-dev pkg-config desktop-file-utils appstream valgrind strace)
+               libxcb-damage0-dev pkg-config desktop-file-utils appstream valgrind strace
+               dpkg-dev file lintian man-db)

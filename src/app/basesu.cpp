@@ -1,17 +1,19 @@
 #include "app/basesu.h"
 
-#include "toolkit/look.h"
+#include "app/helpwindow.h"
 #include "app/shelllauncher.h"
 #include "pages/calculate/calculatepage.h"
 #include "pages/odometer/odometerpage.h"
 #include "pages/table/tablepage.h"
 #include "toolkit/facetabbar.h"
+#include "toolkit/look.h"
 #include "toolkit/picturebox.h"
 #include "toolkit/wholenumberedit.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -57,6 +59,8 @@ Tfbases::Tfbases(QWidget *parent) : QWidget(parent)
 
     launcher = new ShellLauncher(this);
     launcher->setObjectName(QStringLiteral("launcher"));
+
+    new QShortcut(QKeySequence::HelpContents, this, this, &Tfbases::showHelp);
 
     qApp->installEventFilter(this);
     FormCreate();
@@ -272,4 +276,13 @@ void Tfbases::setOuterHeight(int height)
 void Tfbases::placeTableFillingClient()
 {
     pan3->setGeometry(0, topBarHeight, width(), height() - topBarHeight);
+}
+
+void Tfbases::showHelp()
+{
+    if (!m_help)
+        m_help = new HelpWindow(tabs, this);
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
 }

@@ -4,6 +4,7 @@
 
 class CalculatePage;
 class FaceTabBar;
+class HelpWindow;
 class OdometerPage;
 class PictureBox;
 class QRadioButton;
@@ -47,6 +48,8 @@ private:
     void setOuterWidth(int width);
     void setOuterHeight(int height);
     void placeTableFillingClient();
+    // F1: the help window, made the first time it is asked for.
+    void showHelp();
 
     QWidget *Panel1;
     PictureBox *Image1;
@@ -61,4 +64,5 @@ private:
     QTimer *Timer2;
     ShellLauncher *launcher;
     bool m_tableFillsClient = false;
+    HelpWindow *m_help = nullptr;
 };

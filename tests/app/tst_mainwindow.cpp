@@ -1,12 +1,17 @@
 #include "app/basesu.h"
+#include "app/guidesection.h"
 #include "toolkit/debugtrace.h"
 #include "toolkit/wholenumberedit.h"
 #include "windowpart.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 
 namespace {
@@ -38,6 +43,9 @@ private slots:
     void enteringOdometerOrTableChecksOneByte();
     void hintLabelsGoAfterTenSecondsForGood();
     void traceLinesAreCutAt255Characters();
+    void guideSectionRunsToTheNextHeadingOfItsLevel();
+    void f1ShowsTheHelpOfThePageInView();
+    void aboutGivesVersionLicenceAndWebAddress();
 
 private:
     template <typename T = QWidget> T *child(const char *name)
@@ -46,6 +54,7 @@ private:
     }
     QSize outerSize() const { return window->frameGeometry().size(); }
     void selectTab(int index) { child<QTabBar>("tabs")->setCurrentIndex(index); }
+    QDialog *pressF1();
 
     Tfbases *window = nullptr;
 };
@@ -223,6 +232,88 @@ void TestMainWindow::traceLinesAreCutAt255Characters()
     DebugTrace("14  0");
     qInstallMessageHandler(previous);
     QVERIFY(capturedTrace.isEmpty());
+}
+
+void TestMainWindow::guideSectionRunsToTheNextHeadingOfItsLevel()
+{
+    const QString guide = QStringLiteral("# Program\n\nIntro.\n\n## Using it\n\n"
+                                         "### First page\n\n![A picture](docs/first.png)\n\n"
+                                         "Steps.\n\n#### Detail\n\n```sh\n# a comment\n```\n\n"
+                                         "More steps.\n\n### Second page\n\nThe board.\n\n"
+                                         "## Layout\n\nSecond page folders.\n");
+
+    const QString first = guideSection(guide, QStringLiteral("First page"));
+    QVERIFY(first.startsWith(QLatin1String("### First page\n")));
+    for (const char *part : {"Steps.", "#### Detail", "# a comment", "More steps."})
+        QVERIFY2(first.contains(QLatin1String(part)), part);
+    for (const char *part : {"docs/first.png", "Intro.", "The board."})
+        QVERIFY2(!first.contains(QLatin1String(part)), part);
+
+    const QString second = guideSection(guide, QStringLiteral("Second page"));
+    QVERIFY(second.startsWith(QLatin1String("### Second page\n")));
+    QVERIFY(second.endsWith(QLatin1String("The board.")));
+
+    QVERIFY(guideSection(guide, QStringLiteral("Board")).isEmpty());
+    QVERIFY(guideSection(guide, QStringLiteral("Steps.")).isEmpty());
+}
+
+QDialog *TestMainWindow::pressF1()
+{
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    auto *help = window->findChild<QDialog *>(QStringLiteral("help"));
+    return help && help->isVisible() ? help : nullptr;
+}
+
+void TestMainWindow::f1ShowsTheHelpOfThePageInView()
+{
+    QVERIFY(window->findChildren<QDialog *>().isEmpty());
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto *tabs = child<QTabBar>("tabs");
+    QStringList helpTexts;
+    for (int tab : {1, 2, 0}) {
+        selectTab(tab);
+        const QSize before = outerSize();
+        QDialog *help = pressF1();
+        QVERIFY(help);
+        QCOMPARE(help->windowTitle(), QStringLiteral("Quorvel Help"));
+        const QString text = windowPart<QTextBrowser>(help, "guide")->toPlainText();
+        QVERIFY2(text.startsWith(tabs->tabText(tab) + QLatin1Char('\n')), qPrintable(text));
+        QVERIFY(text.count(QLatin1Char('\n')) > 3);
+        helpTexts << text;
+        // The window itself stays as it was.
+        QCOMPARE(tabs->currentIndex(), tab);
+        QCOMPARE(outerSize(), before);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Numeric Formats"));
+        help->close();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+    }
+    QCOMPARE(QSet<QString>(helpTexts.cbegin(), helpTexts.cend()).size(), 3);
+
+    // An open help window follows the pages.
+    QDialog *help = pressF1();
+    QVERIFY(help);
+    selectTab(2);
+    QVERIFY(windowPart<QTextBrowser>(help, "guide")->toPlainText().startsWith(tabs->tabText(2)));
+}
+
+void TestMainWindow::aboutGivesVersionLicenceAndWebAddress()
+{
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QDialog *help = pressF1();
+    QVERIFY(help);
+    windowPart<QAbstractButton>(help, "aboutButton")->click();
+    auto *about = help->findChild<QDialog *>(QStringLiteral("about"));
+    QVERIFY(about && about->isVisible());
+    QCOMPARE(about->windowTitle(), QStringLiteral("About Quorvel"));
+    const QString text = windowPart<QLabel>(about, "aboutText")->text();
+    const QStringList parts{QStringLiteral("Quorvel " QUORVEL_VERSION),
+                            QStringLiteral("GNU General Public License</a>, version 3 or later"),
+                            QString::fromLatin1(MakerWebAddress)};
+    for (const QString &part : parts)
+        QVERIFY2(text.contains(part), qPrintable(part));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -36,10 +36,12 @@ private slots:
     void calculatePageIsNarrowWithoutTheWidthButtons();
     void odometerPageIsNarrowWithTheWidthButtons();
     void tablePageComesBackWideAtTheHeightItFinds();
+    void f1OpensHelpAndItsAboutWindow();
 
 private:
     QSize outerSizeSoon(QSize expected);
     void openPage(Tab tab, const QString &shotName);
+    bool shows(const QString &title);
 
     Story story{QStringLiteral("pages")};
     QImage shot;
@@ -120,6 +122,38 @@ void PagesStory::tablePageComesBackWideAtTheHeightItFinds()
 {
     openPage(Tab::Table, QStringLiteral("table-again.png"));
     QCOMPARE(outerSizeSoon({tableWidth, 356}), QSize(tableWidth, 356));
+}
+
+bool PagesStory::shows(const QString &title)
+{
+    return !story.session()
+                .run(QStringLiteral("xdotool"),
+                     {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                      QStringLiteral("--name"), QLatin1Char('^') + title + QLatin1Char('$')})
+                .trimmed()
+                .isEmpty();
+}
+
+void PagesStory::f1OpensHelpAndItsAboutWindow()
+{
+    const QString helpTitle = QStringLiteral("Quorvel Help");
+    const QString aboutTitle = QStringLiteral("About Quorvel");
+    QVERIFY(!shows(helpTitle));
+    const QSize before = story.outerSize();
+    story.pressKey(QStringLiteral("F1"));
+    const qulonglong help = story.session().waitForWindow(helpTitle);
+    QVERIFY2(help != 0, "F1 showed no help window");
+    story.session().screenshot(help, story.folder() + QStringLiteral("/help.png"));
+    story.session().pressKey(help, QStringLiteral("alt+a"));
+    const qulonglong about = story.session().waitForWindow(aboutTitle);
+    QVERIFY2(about != 0, "the About button showed no About window");
+    story.session().screenshot(about, story.folder() + QStringLiteral("/about.png"));
+
+    story.session().pressKey(about, QStringLiteral("Escape"));
+    QVERIFY(waitUntil([&] { return !shows(aboutTitle); }, 5000));
+    story.session().pressKey(help, QStringLiteral("Escape"));
+    QVERIFY(waitUntil([&] { return !shows(helpTitle); }, 5000));
+    QCOMPARE(story.outerSize(), before);
 }
 
 QTEST_MAIN(PagesStory)

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the build tree, unpacks it into a scratch root and checks
 # what a desktop needs of it: the program, the menu entry, the AppStream metadata, the
-# icons, the declared dependencies, and that the menu entry's command starts.
+# icons, the declared dependencies, one version throughout, that lintian finds nothing to
+# warn about, and that the menu entry's command starts.
 set -euo pipefail
 build=$1
+tree=$(cd "$(dirname "$0")/../.." && pwd)
+source "$tree/scripts/packages.sh"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
@@ -26,12 +29,25 @@ done
 [[ -f $root/icons/hicolor/scalable/apps/org.quorvel.Quorvel.svg ]] || fail "no scalable icon"
 
 desktop-file-validate "$desktop" || fail "menu entry does not validate"
-appstreamcli validate --no-net "$metainfo" >/dev/null || fail "metadata does not validate"
+validation=$(appstreamcli validate --no-net "$metainfo" 2>&1) ||
+    fail "metadata does not validate: $validation"
+grep -q '^[EW]:' <<<"$validation" && fail "metadata validates with warnings: $validation"
+for picture in $(sed -n 's|.*<image[^>]*>.*/\([^/<]*\)</image>.*|\1|p' "$metainfo"); do
+    [[ -f $tree/docs/$picture ]] || fail "screenshot $picture is not one of the pictures in docs/"
+done
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 libqt6gui6 libqt6core6 fonts-wine fonts-comic-neue; do
+for package in libqt6widgets6 libqt6gui6 libqt6core6 "${RUNTIME_PACKAGES[@]}"; do
     [[ $depends == *"$package"* ]] || fail "Depends lacks $package: $depends"
 done
+
+version=$(dpkg-deb -f "$deb" Version)
+changelog=$(zcat "$root/doc/quorvel/changelog.gz" | sed -n 1p)
+[[ $changelog == "quorvel ($version) "* ]] || fail "changelog does not begin with $version: $changelog"
+release=$(grep -o -m 1 '<release version="[^"]*"' "$metainfo")
+[[ $release == "<release version=\"$version\"" ]] || fail "latest AppStream release is not $version"
+
+lintian --fail-on error,warning "$deb" || fail "lintian finds errors or warnings"
 
 # The menu entry's command, run from the unpacked tree, starts and keeps running.
 command=$(sed -n 's/^Exec=//p' "$desktop")

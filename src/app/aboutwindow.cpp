@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/aboutwindow.h"
+
+#include "app/basesu.h"
+#include "app/shelllauncher.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPixmap>
+#include <QVBoxLayout>
+
+namespace {
+
+const char *const licenceAddress = "https://www.gnu.org/licenses/gpl-3.0.html";
+
+QString aboutText()
+{
+    return QStringLiteral(
+               "<h3>Quorvel %1</h3>"
+               "<p>A teaching program that shows whole numbers in binary, octal, decimal "
+               "and hexadecimal.</p>"
+               "<p>Copyright &copy; 2026 The Quorvel developers</p>"
+               "<p>Quorvel is free software: you may share and change it under the terms of "
+               "the <a href=\"%2\">GNU General Public License</a>, version 3 or later. It "
+               "comes with absolutely no warranty.</p>"
+               "<p><a href=\"%3\">%3</a></p>")
+        .arg(QStringLiteral(QUORVEL_VERSION), QLatin1String(licenceAddress),
+             QLatin1String(MakerWebAddress));
+}
+
+} // namespace
+
+AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("about"));
+    setWindowTitle(QStringLiteral("About Quorvel"));
+
+    auto *logo = new QLabel(this);
+    logo->setPixmap(QPixmap(QStringLiteral(":/pictures/logo.jpg")));
+
+    auto *text = new QLabel(aboutText(), this);
+    text->setObjectName(QStringLiteral("aboutText"));
+    text->setWordWrap(true);
+    text->setTextInteractionFlags(Qt::TextBrowserInteraction);
+
+    m_launcher = new ShellLauncher(this);
+    connect(text, &QLabel::linkActivated, m_launcher, &ShellLauncher::launch);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *rows = new QVBoxLayout(this);
+    rows->addWidget(logo);
+    rows->addWidget(text);
+    rows->addWidget(buttons);
+    setFixedWidth(400);
+}

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/helpwindow.h"
+
+#include "app/aboutwindow.h"
+#include "app/guidesection.h"
+
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabBar>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace {
+
+QString compiledInGuide()
+{
+    QFile guide(QStringLiteral(":/guide.md"));
+    guide.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(guide.readAll());
+}
+
+} // namespace
+
+HelpWindow::HelpWindow(QTabBar *pageTabs, QWidget *parent)
+    : QDialog(parent), m_pageTabs(pageTabs), m_guideText(compiledInGuide())
+{
+    setObjectName(QStringLiteral("help"));
+    setWindowTitle(QStringLiteral("Quorvel Help"));
+    resize(520, 440);
+
+    m_guide = new QTextBrowser(this);
+    m_guide->setObjectName(QStringLiteral("guide"));
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton *about =
+        buttons->addButton(QStringLiteral("&About Quorvel"), QDialogButtonBox::ActionRole);
+    about->setObjectName(QStringLiteral("aboutButton"));
+    connect(about, &QPushButton::clicked, this, &HelpWindow::showAbout);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *rows = new QVBoxLayout(this);
+    rows->addWidget(m_guide);
+    rows->addWidget(buttons);
+
+    connect(m_pageTabs, &QTabBar::currentChanged, this, &HelpWindow::showPage);
+    showPage(m_pageTabs->currentIndex());
+    if (parent)
+        placeBeside(parent->window());
+}
+
+void HelpWindow::placeBeside(const QWidget *mainWindow)
+{
+    constexpr int gap = 8;
+    const QRect frame = mainWindow->frameGeometry();
+    const QRect room = mainWindow->screen()->availableGeometry();
+    const QRect right(frame.topRight() + QPoint(gap + 1, 0), size());
+    const QRect left(frame.topLeft() - QPoint(gap + width(), 0), size());
+    for (const QRect &place : {right, left}) {
+        if (room.contains(place)) {
+            move(place.topLeft());
+            return;
+        }
+    }
+}
+
+void HelpWindow::showPage(int index)
+{
+    m_guide->setMarkdown(guideSection(m_guideText, m_pageTabs->tabText(index)));
+}
+
+void HelpWindow::showAbout()
+{
+    if (!m_about)
+        m_about = new AboutWindow(this);
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
