@@ -129,6 +129,7 @@ OdometerPage::OdometerPage(QWidget *parent) : QWidget(parent)
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
+    Timer1->setTimerType(Qt::PreciseTimer);
 
     ConnectHandlers();
     SetOdometerWidth(1);
