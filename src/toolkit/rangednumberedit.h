@@ -48,6 +48,7 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    void HoldToTheRules(const QString &changed);
     void ShowInDisplayFormat(qint64 number);
 
     TypedNumberValidator *m_validator;
