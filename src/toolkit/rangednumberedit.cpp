@@ -11,6 +11,7 @@
 RangedNumberEdit::RangedNumberEdit(QWidget *parent)
     : QLineEdit(parent), m_validator(new TypedNumberValidator(this))
 {
+    setInputMethodHints(Qt::ImhFormattedNumbersOnly | Qt::ImhNoPredictiveText);
     connect(this, &QLineEdit::textChanged, this, &RangedNumberEdit::HoldToTheRules);
     setValidator(m_validator);
 }

@@ -61,6 +61,7 @@ WholeNumberEdit::WholeNumberEdit(QWidget *parent)
       m_maximum(std::numeric_limits<qint64>::max())
 {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setInputMethodHints(Qt::ImhFormattedNumbersOnly | Qt::ImhNoPredictiveText);
     auto *guard = new WholeNumberGuard(this);
     setValidator(guard);
     connect(this, &QLineEdit::textChanged, guard,
@@ -164,8 +165,8 @@ void WholeNumberEdit::contextMenuEvent(QContextMenuEvent *event)
 void WholeNumberEdit::inputMethodEvent(QInputMethodEvent *event)
 {
     // The text being composed shows in the box but never enters it; what the input method
-    // commits is typed through the rules. An input method does not replace text around
-    // the caret here: the box offers it none.
+    // commits is typed through the rules. A request to replace text around the caret is
+    // not taken, since it would change the number around the rules.
     QInputMethodEvent composing(event->preeditString(), event->attributes());
     const QString committed = event->commitString();
     if (!committed.isEmpty())
