@@ -75,7 +75,8 @@ QString InputMethodText(std::mt19937 &generator)
                                     QStringLiteral("(12)"),
                                     QStringLiteral("65,535"),
                                     QStringLiteral("1234567890").repeated(1000),
-                                    QStringLiteral("\u00e9-").repeated(5000)};
+                                    QStringLiteral("\u00e9\u00b2\u0301").repeated(3333) +
+                                        QStringLiteral("-5")};
     return texts[std::uniform_int_distribution<int>(0, int(std::size(texts)) - 1)(generator)];
 }
 
