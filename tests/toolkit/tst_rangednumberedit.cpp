@@ -1,6 +1,8 @@
 #include "toolkit/numberformat.h"
 #include "toolkit/rangednumberedit.h"
 
+#include "contextmenu.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
@@ -46,6 +48,7 @@ private slots:
     void everyOtherRouteKeepsTheSameRules();
     void primarySelectionKeepsTheSameRules();
     void undoAndRedoKeepTheSameRules();
+    void contextMenuPasteKeepsTheSameRules();
 
 private:
     // Puts text into the box by one of the routes other than keys and the clipboard.
@@ -432,6 +435,17 @@ void TestRangedNumberEdit::undoAndRedoKeepTheSameRules()
     QVERIFY(box->text() != QStringLiteral("65,5129"));
     leaveBox();
     QVERIFY(box->value() <= 65535);
+}
+
+void TestRangedNumberEdit::contextMenuPasteKeepsTheSameRules()
+{
+    box->clear();
+    focusBox();
+    QApplication::clipboard()->setText(QStringLiteral("1\u00b2"));
+    QVERIFY(ChooseFromContextMenu(box, QStringLiteral("&Paste")));
+    QApplication::clipboard()->setText(QStringLiteral("12"));
+    QVERIFY(ChooseFromContextMenu(box, QStringLiteral("&Paste")));
+    QTRY_COMPARE(box->text(), QStringLiteral("12"));
 }
 
 QTEST_MAIN(TestRangedNumberEdit)

@@ -1,5 +1,7 @@
 #include "toolkit/wholenumberedit.h"
 
+#include "contextmenu.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
@@ -31,6 +33,7 @@ private slots:
     void primarySelectionGoesThroughTheRules();
     void dropsGoThroughTheRules();
     void undoAndRedoStepThroughTheEdits();
+    void contextMenuPastesAndUndoesThroughTheRules();
     void assistiveToolsCannotBreakTheRules();
 
 private:
@@ -312,6 +315,16 @@ void TestWholeNumberEdit::assistiveToolsCannotBreakTheRules()
     QCOMPARE(box->text(), QStringLiteral("-0"));
     reader->editableTextInterface()->insertText(2, QStringLiteral("3"));
     QCOMPARE(box->value(), -3);
+}
+
+void TestWholeNumberEdit::contextMenuPastesAndUndoesThroughTheRules()
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("8\u00b2-"));
+    Start(QStringLiteral("0"), 1);
+    QVERIFY(ChooseFromContextMenu(box, QStringLiteral("&Paste")));
+    QTRY_COMPARE(box->text(), QStringLiteral("-8"));
+    QVERIFY(ChooseFromContextMenu(box, QStringLiteral("&Undo")));
+    QTRY_COMPARE(box->text(), QStringLiteral("8"));
 }
 
 QTEST_MAIN(TestWholeNumberEdit)
