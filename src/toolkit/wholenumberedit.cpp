@@ -181,10 +181,12 @@ void WholeNumberEdit::dropEvent(QDropEvent *event)
         event->ignore();
         return;
     }
+    // The box takes the focus first, as for a click, so that dropped text counts as typed
+    // and takes effect when the user leaves the box.
+    setFocus(Qt::MouseFocusReason);
     setCursorPosition(cursorPositionAt(event->position().toPoint()));
     typeText(event->mimeData()->text());
     event->acceptProposedAction();
-    setFocus(Qt::MouseFocusReason);
 }
 
 void WholeNumberEdit::typeText(const QString &text)
