@@ -1,4 +1,5 @@
 #include "app/basesu.h"
+#include "app/displaystart.h"
 
 #include <QApplication>
 
@@ -28,7 +29,9 @@ int main(int, char *argv[])
     }
     // The program takes no command line: the toolkit sees the program name only.
     int toolkitArgc = 1;
+    beginDisplayStart();
     QApplication application(toolkitArgc, argv);
+    endDisplayStart();
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
     Tfbases fbases;
     fbases.show();

@@ -59,6 +59,7 @@ TOdometer::TOdometer(QWidget *parent) : QWidget(parent), FrameTimer(new QTimer(t
 
     FrameTimer->setObjectName(QStringLiteral("FrameTimer"));
     FrameTimer->setInterval(30);
+    FrameTimer->setTimerType(Qt::PreciseTimer);
     connect(FrameTimer, &QTimer::timeout, this, [this] { AnimationTick(FrameTimer); });
 
     m_animationType = atSynchronous;

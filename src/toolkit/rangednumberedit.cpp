@@ -11,8 +11,22 @@
 RangedNumberEdit::RangedNumberEdit(QWidget *parent)
     : QLineEdit(parent), m_validator(new TypedNumberValidator(this))
 {
-    connect(this, &QLineEdit::textChanged, m_validator, &TypedNumberValidator::setCurrentText);
+    setInputMethodHints(Qt::ImhFormattedNumbersOnly | Qt::ImhNoPredictiveText);
+    connect(this, &QLineEdit::textChanged, this, &RangedNumberEdit::holdToTheRules);
     setValidator(m_validator);
+}
+
+// Typing, pasting, dropping and input methods are checked before the text changes; text
+// set on the line edit directly, as an assistive tool does, only afterwards, so what breaks
+// the rules there gives way to the text the box held before.
+void RangedNumberEdit::holdToTheRules(const QString &changed)
+{
+    QString candidate = changed;
+    int position = 0;
+    if (m_validator->validate(candidate, position) == QValidator::Invalid)
+        setText(m_validator->currentText());
+    else
+        m_validator->setCurrentText(changed);
 }
 
 int RangedNumberEdit::MaxLength() const

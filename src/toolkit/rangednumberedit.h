@@ -48,6 +48,7 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    void holdToTheRules(const QString &changed);
     void showInDisplayFormat(qint64 number);
 
     TypedNumberValidator *m_validator;

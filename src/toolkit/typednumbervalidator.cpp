@@ -8,7 +8,9 @@ TypedNumberValidator::TypedNumberValidator(QObject *parent) : QValidator(parent)
 
 QValidator::State TypedNumberValidator::validate(QString &input, int &) const
 {
-    static const QRegularExpression typing(QStringLiteral(R"(^(?:[+-]?[\d,]*|\([\d,]*\)?)$)"));
+    // Anchored at both ends: a plain "$" would also let a line break through at the end.
+    static const QRegularExpression typing(
+        QRegularExpression::anchoredPattern(QStringLiteral(R"([+-]?[0-9,]*|\([0-9,]*\)?)")));
     if (!typing.match(input).hasMatch())
         return Invalid;
     const qsizetype separators = input.count(ThousandsSeparator);

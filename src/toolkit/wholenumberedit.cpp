@@ -3,8 +3,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
+#include <QRegularExpression>
+#include <QValidator>
 
 #include <algorithm>
 #include <cmath>
@@ -20,6 +25,35 @@ int signLength(const QString &text)
     return text.startsWith(QLatin1Char('-')) ? 1 : 0;
 }
 
+// The last guard of the text, for edits that reach the line edit without passing the
+// box's rules, such as an assistive tool inserting, deleting or setting text: an emptied
+// box holds 0, and any other text that is not a whole number gives way to the last whole
+// number the box held before anyone sees it.
+class WholeNumberGuard : public QValidator
+{
+public:
+    using QValidator::QValidator;
+
+    void setLastWhole(const QString &text) { m_lastWhole = text; }
+
+    State validate(QString &input, int &position) const override
+    {
+        static const QRegularExpression wholeNumber(
+            QRegularExpression::anchoredPattern(QStringLiteral("-?[0-9]{1,%1}").arg(maxDigits)));
+        if (input.size() == signLength(input)) {
+            input += QLatin1Char('0');
+            position = int(input.size());
+        } else if (!wholeNumber.match(input).hasMatch()) {
+            input = m_lastWhole;
+            position = std::min(position, int(input.size()));
+        }
+        return Acceptable;
+    }
+
+private:
+    QString m_lastWhole = QStringLiteral("0");
+};
+
 } // namespace
 
 WholeNumberEdit::WholeNumberEdit(QWidget *parent)
@@ -27,8 +61,13 @@ WholeNumberEdit::WholeNumberEdit(QWidget *parent)
       m_maximum(std::numeric_limits<qint64>::max())
 {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setAcceptDrops(false);
+    setInputMethodHints(Qt::ImhFormattedNumbersOnly | Qt::ImhNoPredictiveText);
+    auto *guard = new WholeNumberGuard(this);
+    setValidator(guard);
+    connect(this, &QLineEdit::textChanged, guard,
+            [guard](const QString &text) { guard->setLastWhole(text); });
     setText(QStringLiteral("0"));
+    connect(this, &QLineEdit::textChanged, this, &WholeNumberEdit::forgetEditsOnOutsideChange);
 }
 
 void WholeNumberEdit::setLimits(qint64 minimum, qint64 maximum)
@@ -60,6 +99,10 @@ void WholeNumberEdit::keyPressEvent(QKeyEvent *event)
         cutSelection();
     } else if (event->matches(QKeySequence::Paste)) {
         pasteFrom(QClipboard::Clipboard);
+    } else if (event->matches(QKeySequence::Undo)) {
+        undoEdit();
+    } else if (event->matches(QKeySequence::Redo)) {
+        redoEdit();
     } else if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete) {
         removeCharacter(event->key() == Qt::Key_Backspace);
     } else if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right ||
@@ -106,12 +149,44 @@ void WholeNumberEdit::contextMenuEvent(QContextMenuEvent *event)
 {
     // The standard menu would edit the text around the rules of the box.
     QMenu menu(this);
+    menu.addAction(tr("&Undo"), this, &WholeNumberEdit::undoEdit)
+        ->setEnabled(!m_undoStates.isEmpty());
+    menu.addAction(tr("&Redo"), this, &WholeNumberEdit::redoEdit)
+        ->setEnabled(!m_redoStates.isEmpty());
+    menu.addSeparator();
     menu.addAction(tr("Cu&t"), this, &WholeNumberEdit::cutSelection)->setEnabled(hasSelectedText());
     menu.addAction(tr("&Copy"), this, &WholeNumberEdit::copy)->setEnabled(hasSelectedText());
     menu.addAction(tr("&Paste"), this, [this] { pasteFrom(QClipboard::Clipboard); });
     menu.addSeparator();
     menu.addAction(tr("Select All"), this, &WholeNumberEdit::selectAll);
     menu.exec(event->globalPos());
+}
+
+void WholeNumberEdit::inputMethodEvent(QInputMethodEvent *event)
+{
+    // The text being composed shows in the box but never enters it; what the input method
+    // commits is typed through the rules. A request to replace text around the caret is
+    // not taken, since it would change the number around the rules.
+    QInputMethodEvent composing(event->preeditString(), event->attributes());
+    const QString committed = event->commitString();
+    if (!committed.isEmpty())
+        typeText(committed);
+    QLineEdit::inputMethodEvent(&composing);
+    event->accept();
+}
+
+void WholeNumberEdit::dropEvent(QDropEvent *event)
+{
+    if (!event->mimeData()->hasText()) {
+        event->ignore();
+        return;
+    }
+    // The box takes the focus first, as for a click, so that dropped text counts as typed
+    // and takes effect when the user leaves the box.
+    setFocus(Qt::MouseFocusReason);
+    setCursorPosition(cursorPositionAt(event->position().toPoint()));
+    typeText(event->mimeData()->text());
+    event->acceptProposedAction();
 }
 
 void WholeNumberEdit::typeText(const QString &text)
@@ -153,10 +228,8 @@ void WholeNumberEdit::toggleMinus()
     const int newSign = 1 - oldSign;
     // Caret and selection keep their places among the digits.
     const auto moved = [&](int position) { return std::max(position - oldSign, 0) + newSign; };
-    int anchor = cursorPosition();
-    if (hasSelectedText())
-        anchor = selectionStart() == cursorPosition() ? selectionEnd() : selectionStart();
-    applyEdit(edited, moved(anchor), moved(cursorPosition()));
+    const EditState before = currentState();
+    applyEdit(edited, moved(before.anchor), moved(before.caret));
 }
 
 void WholeNumberEdit::removeCharacter(bool beforeCaret)
@@ -203,11 +276,55 @@ void WholeNumberEdit::applyEdit(QString edited, int anchor, int caret)
         edited += QLatin1Char('0');
         anchor = caret = edited.size();
     }
-    setText(edited);
-    anchor = std::min<int>(anchor, edited.size());
-    caret = std::min<int>(caret, edited.size());
-    if (anchor == caret)
-        setCursorPosition(caret);
+    if (edited != text()) {
+        m_undoStates << currentState();
+        m_redoStates.clear();
+    }
+    restoreState(
+        {edited, std::min<int>(anchor, edited.size()), std::min<int>(caret, edited.size())});
+}
+
+WholeNumberEdit::EditState WholeNumberEdit::currentState() const
+{
+    if (!hasSelectedText())
+        return {text(), cursorPosition(), cursorPosition()};
+    const int start = selectionStart();
+    const int end = selectionEnd();
+    return {text(), cursorPosition() == start ? end : start, cursorPosition()};
+}
+
+void WholeNumberEdit::restoreState(const EditState &state)
+{
+    m_editing = true;
+    setText(state.text);
+    m_editing = false;
+    if (state.anchor == state.caret)
+        setCursorPosition(state.caret);
     else
-        setSelection(anchor, caret - anchor);
+        setSelection(state.anchor, state.caret - state.anchor);
+}
+
+void WholeNumberEdit::undoEdit()
+{
+    if (m_undoStates.isEmpty())
+        return;
+    m_redoStates << currentState();
+    restoreState(m_undoStates.takeLast());
+}
+
+void WholeNumberEdit::redoEdit()
+{
+    if (m_redoStates.isEmpty())
+        return;
+    m_undoStates << currentState();
+    restoreState(m_redoStates.takeLast());
+}
+
+// Text set from code, or by an assistive tool, starts a new history.
+void WholeNumberEdit::forgetEditsOnOutsideChange()
+{
+    if (m_editing)
+        return;
+    m_undoStates.clear();
+    m_redoStates.clear();
 }

@@ -1,5 +1,48 @@
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+// A socket file that no server listens on any more.
+bool makeDeadSocket(const QString &path)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = path.toLocal8Bit();
+    qstrncpy(address.sun_path, name.constData(), sizeof address.sun_path);
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool bound =
+        ::bind(listener, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+    ::close(listener);
+    return bound;
+}
+
+// An X server that lets in only the holders of a cookie the program does not have.
+QString startRefusingServer(QProcess &server, const QTemporaryDir &folder)
+{
+    const QString cookies = folder.filePath(QStringLiteral("cookies"));
+    if (QProcess::execute(QStringLiteral("xauth"),
+                          {QStringLiteral("-f"), cookies, QStringLiteral("add"),
+                           QStringLiteral(":0"), QStringLiteral("."),
+                           QStringLiteral("0123456789abcdef0123456789abcdef")}) != 0)
+        return {};
+    server.start(QStringLiteral("Xvfb"),
+                 {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-auth"),
+                  cookies, QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    QByteArray number;
+    while (!number.contains('\n') && server.waitForReadyRead(10000))
+        number += server.readAllStandardOutput();
+    return number.contains('\n') ? QLatin1Char(':') + QString::fromLatin1(number.trimmed())
+                                 : QString();
+}
+
+} // namespace
 
 class TestProgramStart : public QObject
 {
@@ -7,6 +50,8 @@ class TestProgramStart : public QObject
 
 private slots:
     void withoutADisplayItSaysHowToRunOffScreen();
+    void aDisplayThatCannotBeOpenedEndsInOneLine_data();
+    void aDisplayThatCannotBeOpenedEndsInOneLine();
 };
 
 void TestProgramStart::withoutADisplayItSaysHowToRunOffScreen()
@@ -24,6 +69,59 @@ void TestProgramStart::withoutADisplayItSaysHowToRunOffScreen()
     QVERIFY2(!said.contains(QLatin1Char('\n')), qPrintable(said));
     QVERIFY2(said.contains(QStringLiteral("xvfb-run")), qPrintable(said));
     QVERIFY2(said.contains(QStringLiteral("no display")), qPrintable(said));
+}
+
+void TestProgramStart::aDisplayThatCannotBeOpenedEndsInOneLine_data()
+{
+    QTest::addColumn<QStringList>("settings");
+    QTest::addColumn<bool>("refusingServer");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("no server there") << QStringList{"DISPLAY=:7913"} << false << "DISPLAY=:7913";
+    QTest::newRow("server refuses")
+        << QStringList{"XAUTHORITY=/nonexistent"} << true << "DISPLAY=:";
+    QTest::newRow("dead Wayland socket")
+        << QStringList{"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=dead"} << false
+        << "WAYLAND_DISPLAY=dead";
+    QTest::newRow("no such platform plugin")
+        << QStringList{"QT_QPA_PLATFORM=nosuchplugin"} << false << "QT_QPA_PLATFORM=nosuchplugin";
+}
+
+void TestProgramStart::aDisplayThatCannotBeOpenedEndsInOneLine()
+{
+    QFETCH(QStringList, settings);
+    QFETCH(bool, refusingServer);
+    QFETCH(QString, named);
+    QTemporaryDir folder;
+    QVERIFY(QFile::setPermissions(folder.path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_LOGGING_RULES"})
+        environment.remove(QLatin1String(name));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder.path());
+    QVERIFY(makeDeadSocket(folder.filePath(QStringLiteral("dead"))));
+    QProcess server;
+    if (refusingServer) {
+        const QString display = startRefusingServer(server, folder);
+        QVERIFY2(!display.isEmpty(),
+                 "no X server could be started (are Xvfb and xauth installed?)");
+        environment.insert(QStringLiteral("DISPLAY"), display);
+    }
+    for (const QString &setting : settings)
+        environment.insert(setting.section(QLatin1Char('='), 0, 0),
+                           setting.section(QLatin1Char('='), 1));
+
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(QUORVEL_PROGRAM), {});
+    QVERIFY(program.waitForFinished(10000));
+    server.kill();
+    server.waitForFinished();
+    const QString said = QString::fromLocal8Bit(program.readAllStandardError()).trimmed();
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit); // no abort, so no core dump
+    QVERIFY(program.exitCode() != 0);
+    QVERIFY2(!said.contains(QLatin1Char('\n')), qPrintable(said));
+    QVERIFY2(said.startsWith(QStringLiteral("quorvel: ")) && said.contains(named),
+             qPrintable(said));
 }
 
 QTEST_GUILESS_MAIN(TestProgramStart)

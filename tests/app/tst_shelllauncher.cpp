@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/prctl.h>
+
 class TestShellLauncher : public QObject
 {
     Q_OBJECT
@@ -13,6 +15,7 @@ private slots:
     void launchReturnsAtOnceAndIgnoresClicksWhileRunning();
     void handlerOutlivesTheLauncher();
     void failedStartIsSilentAndFreesTheLauncher();
+    void anUnreapedHandlerDoesNotLookAlive();
 
 private:
     // A stand-in opener that notes each address it is given, then stays a while.
@@ -77,6 +80,20 @@ void TestShellLauncher::failedStartIsSilentAndFreesTheLauncher()
     launcher.setProgram(QStringLiteral("/nonexistent/quorvel-no-such-opener"));
     launcher.launch(QStringLiteral("https://example.org/"));
     QVERIFY(!launcher.isRunning());
+}
+
+void TestShellLauncher::anUnreapedHandlerDoesNotLookAlive()
+{
+    // As in a container whose first process reaps nothing: an orphan comes to this process,
+    // which does not reap it, so its zombie keeps its process id.
+    QCOMPARE(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
+    QTemporaryDir folder;
+    ShellLauncher launcher;
+    launcher.setProgram(makeOpener(folder, "0.2"));
+    launcher.launch(QStringLiteral("https://example.org/"));
+    QVERIFY(launcher.isRunning());
+    QTRY_VERIFY_WITH_TIMEOUT(!launcher.isRunning(), 5000);
+    QCOMPARE(noted(folder).size(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestShellLauncher)

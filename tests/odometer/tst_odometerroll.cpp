@@ -52,6 +52,7 @@ class TestOdometerRoll : public QObject
 private slots:
     void stepWithoutAnimationShowsTheNewDigitsAtOnce();
     void asynchronousRollStopsItselfAfterTwentyOneTicks();
+    void rollFramesComeAtTheFrameInterval();
     void onlyTheCarryingWheelsAndTheirNeighbourMove();
     void topToBottomTurnsTheRollAround();
     void wrapRollsEveryWheel();
@@ -88,6 +89,23 @@ void TestOdometerRoll::asynchronousRollStopsItselfAfterTwentyOneTicks()
     QVERIFY(samePixels(frames.first(), rowPicture(strip, QStringLiteral("00000009"))));
     QVERIFY(samePixels(frames.last(), rowPicture(strip, QStringLiteral("00000010"))));
     QVERIFY(samePixels(od.picture(), frames.last()));
+}
+
+void TestOdometerRoll::rollFramesComeAtTheFrameInterval()
+{
+    TOdometer od;
+    od.SetAnimationType(atAsynchronous);
+    od.SetFrameInterval(30);
+    QElapsedTimer clock;
+    QList<qint64> frames;
+    connect(frameTimerOf(od), &QTimer::timeout, &od, [&] { frames << clock.nsecsElapsed(); });
+    clock.start();
+    od.Increment();
+    QTRY_VERIFY_WITH_TIMEOUT(!frameTimerOf(od)->isActive(), 5000);
+    QCOMPARE(frames.size(), 21);
+    // Never early, and late only by what a busy machine adds.
+    const double meanMs = double(frames.last()) / 21 / 1e6;
+    QVERIFY2(meanMs >= 30 && meanMs <= 33, qPrintable(QString::number(meanMs)));
 }
 
 void TestOdometerRoll::onlyTheCarryingWheelsAndTheirNeighbourMove()

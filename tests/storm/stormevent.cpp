@@ -9,7 +9,8 @@ namespace {
 const QStringList kindNames = {"ClickButton",   "ClickTab",  "ClickOdometer", "HoverOdometer",
                                "LeaveOdometer", "PressKey",  "Paste",         "Focus",
                                "Wheel",         "ScrollBar", "Resize",        "TimerTick",
-                               "Wait",          "ClickGrid", "ClickLogo"};
+                               "Wait",          "ClickGrid", "InputMethod",   "MiddleClick",
+                               "Drop",          "UndoRedo",  "ClickLogo"};
 
 struct Key
 {
@@ -49,11 +50,43 @@ QString randomText(std::mt19937 &generator)
     return text;
 }
 
+// What input methods commit: dead-key and Compose results, CJK, right-to-left text,
+// combining marks, emoji, a lone surrogate, NUL, and texts of ten thousand characters.
+QString inputMethodText(std::mt19937 &generator)
+{
+    static const QString texts[] = {QStringLiteral("\u00b2"),
+                                    QStringLiteral("\u00e9"),
+                                    QStringLiteral("'"),
+                                    QStringLiteral("^"),
+                                    QStringLiteral("\u00bd"),
+                                    QStringLiteral("\u2260"),
+                                    QStringLiteral("\u6570\u5b57"),
+                                    QStringLiteral("\uff11\uff12"),
+                                    QStringLiteral("\u0663\u0664"),
+                                    QStringLiteral("\u05e9\u05dc\u05d5\u05dd"),
+                                    QStringLiteral("\u200f5-"),
+                                    QStringLiteral("5\u0301"),
+                                    QStringLiteral("\U0001f600"),
+                                    QStringLiteral("1\ufe0f\u20e3"),
+                                    QString(QChar(0xd800)),
+                                    QString(QChar(0)),
+                                    QStringLiteral("7"),
+                                    QStringLiteral("-"),
+                                    QStringLiteral("(12)"),
+                                    QStringLiteral("65,535"),
+                                    QStringLiteral("1234567890").repeated(1000),
+                                    QStringLiteral("\u00e9\u00b2\u0301").repeated(3333) +
+                                        QStringLiteral("-5")};
+    return texts[std::uniform_int_distribution<int>(0, int(std::size(texts)) - 1)(generator)];
+}
+
 } // namespace
 
 QString StormEvent::describe() const
 {
-    QString escaped = text;
+    QString escaped = text.size() > 40
+                          ? text.left(20) + QStringLiteral("...(%1 characters)").arg(text.size())
+                          : text;
     escaped.replace(QLatin1Char('\r'), QLatin1String("\\r"))
         .replace(QLatin1Char('\n'), QLatin1String("\\n"))
         .replace(QLatin1Char('\b'), QLatin1String("\\b"));
@@ -64,8 +97,8 @@ StormEvent StormEvent::random(std::mt19937 &generator, bool clickLogo)
 {
     // Weights: key presses and clicks are what students do most. The logo comes last, so
     // that leaving it out keeps every other run's events as they were.
-    static constexpr std::array<double, 15> weights = {14, 4, 4, 6, 3, 30, 4, 4,
-                                                       3,  2, 2, 6, 1, 3,  1};
+    static constexpr std::array<double, 19> weights = {14, 4, 4, 6, 3, 30, 4, 4, 3, 2,
+                                                       2,  6, 1, 3, 4, 2,  2, 2, 1};
     static const std::discrete_distribution<int> kinds(weights.begin(), weights.end() - 1);
     static const std::discrete_distribution<int> kindsWithLogo(weights.begin(), weights.end());
     auto pick = [&](int low, int high) {
@@ -127,6 +160,24 @@ StormEvent StormEvent::random(std::mt19937 &generator, bool clickLogo)
     case ClickGrid:
         event.a = pick(0, 400);
         event.b = pick(0, 3) == 0 ? int(Qt::ShiftModifier) : 0;
+        break;
+    case InputMethod:
+        event.a = pick(0, 1);
+        event.b = pick(0, 1);
+        event.text = inputMethodText(generator);
+        break;
+    case MiddleClick:
+        event.a = pick(0, 1);
+        event.text = pick(0, 1) ? randomText(generator) : inputMethodText(generator);
+        break;
+    case Drop:
+        event.a = pick(0, 1);
+        event.b = pick(0, 80);
+        event.text = pick(0, 1) ? randomText(generator) : inputMethodText(generator);
+        break;
+    case UndoRedo:
+        event.a = pick(0, 1);
+        event.b = pick(0, 1);
         break;
     case ClickLogo:
         break;

@@ -23,6 +23,10 @@ struct StormEvent
         TimerTick,     // a = index among the active timers
         Wait,          // a = milliseconds of the event loop running freely
         ClickGrid,     // a = y inside the grid's view, b = keyboard modifiers
+        InputMethod,   // a = 0 center, 1 decenter; b = 1 composes first; text = committed
+        MiddleClick,   // a = 0 center, 1 decenter; text = the primary selection
+        Drop,          // a = 0 center, 1 decenter; b = x inside the box; text = dropped
+        UndoRedo,      // a = 0 center, 1 decenter; b = 0 undo, 1 redo
         ClickLogo,     // starts the browser link, so only runs that ask for it click it
     };
 

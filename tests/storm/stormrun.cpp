@@ -5,8 +5,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTest>
@@ -45,6 +48,13 @@ StormRun::~StormRun() = default;
 QWidget *StormRun::child(const char *name) const
 {
     return m_window->findChild<QWidget *>(QLatin1String(name));
+}
+
+QLineEdit *StormRun::visibleBox(int which) const
+{
+    auto *box = m_window->findChild<QLineEdit *>(which == 0 ? QStringLiteral("center")
+                                                            : QStringLiteral("decenter"));
+    return box && box->isVisible() ? box : nullptr;
 }
 
 void StormRun::apply(const StormEvent &event)
@@ -98,16 +108,49 @@ void StormRun::apply(const StormEvent &event)
         QApplication::sendEvent(target, &release);
         break;
     }
-    case StormEvent::Paste: {
-        auto *box = window->findChild<QLineEdit *>(event.a == 0 ? QStringLiteral("center")
-                                                                : QStringLiteral("decenter"));
-        if (!box || !box->isVisible())
-            break;
-        QGuiApplication::clipboard()->setText(event.text);
-        box->setFocus();
-        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    case StormEvent::Paste:
+        if (QLineEdit *box = visibleBox(event.a)) {
+            QGuiApplication::clipboard()->setText(event.text);
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        }
         break;
-    }
+    case StormEvent::InputMethod:
+        if (QLineEdit *box = visibleBox(event.a)) {
+            box->setFocus();
+            if (event.b) {
+                QInputMethodEvent composing(event.text, {});
+                QApplication::sendEvent(box, &composing);
+            }
+            QInputMethodEvent commit;
+            commit.setCommitString(event.text);
+            QApplication::sendEvent(box, &commit);
+        }
+        break;
+    case StormEvent::MiddleClick:
+        if (QLineEdit *box = visibleBox(event.a)) {
+            if (QGuiApplication::clipboard()->supportsSelection())
+                QGuiApplication::clipboard()->setText(event.text, QClipboard::Selection);
+            QTest::mouseClick(box, Qt::MiddleButton, {}, box->rect().center());
+        }
+        break;
+    case StormEvent::Drop:
+        if (QLineEdit *box = visibleBox(event.a)) {
+            QMimeData dragged;
+            dragged.setText(event.text);
+            const QPoint at(qMin(event.b, box->width() - 1), box->height() / 2);
+            QDragEnterEvent enter(at, Qt::CopyAction, &dragged, Qt::LeftButton, {});
+            QApplication::sendEvent(box, &enter);
+            QDropEvent drop(at, Qt::CopyAction, &dragged, Qt::LeftButton, {});
+            QApplication::sendEvent(box, &drop);
+        }
+        break;
+    case StormEvent::UndoRedo:
+        if (QLineEdit *box = visibleBox(event.a)) {
+            box->setFocus();
+            QTest::keySequence(box, event.b ? QKeySequence::Redo : QKeySequence::Undo);
+        }
+        break;
     case StormEvent::Focus: {
         const char *names[] = {"center", "decenter", "grid"};
         QWidget *target = event.a < 3 ? child(names[event.a]) : window;
@@ -196,6 +239,23 @@ QString StormRun::brokenPromise() const
         }
         if (value > top)
             return QStringLiteral("odometers at %1, beyond %2").arg(value).arg(top);
+    }
+
+    // Each box holds what its rules let in, whatever route the text took: center a whole
+    // number, decenter while open integer typing of at most MaxLength characters.
+    static const QRegularExpression wholeNumber(
+        QRegularExpression::anchoredPattern(QStringLiteral("-?[0-9]{1,18}")));
+    static const QRegularExpression integerTyping(
+        QRegularExpression::anchoredPattern(QStringLiteral(R"([+-]?[0-9,]*|\([0-9,]*\)?)")));
+    const QString centerText = window->findChild<QLineEdit *>(QStringLiteral("center"))->text();
+    if (!wholeNumber.match(centerText).hasMatch())
+        return QStringLiteral("center holds \"%1\"").arg(centerText.left(40));
+    if (const QLineEdit *openEntry = visibleBox(1)) {
+        const QString typed = openEntry->text();
+        const qsizetype length = typed.size() - typed.count(QLatin1Char(','));
+        if (!integerTyping.match(typed).hasMatch() ||
+            length > openEntry->property("MaxLength").toInt())
+            return QStringLiteral("decenter holds \"%1\"").arg(typed.left(40));
     }
 
     // The table's selected row is a row of the table, and on the Table page center holds

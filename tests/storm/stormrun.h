@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class QLineEdit;
 class QWidget;
 class Tfbases;
 
@@ -24,6 +25,8 @@ public:
 
 private:
     QWidget *child(const char *name) const;
+    // The entry box, 0 center or 1 decenter, when it shows.
+    QLineEdit *visibleBox(int which) const;
 
     std::unique_ptr<Tfbases> m_window;
 };

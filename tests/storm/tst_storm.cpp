@@ -1,4 +1,5 @@
-// The event storm: a seeded random stream of clicks, keys, pastes, hovers, focus changes,
+// The event storm: a seeded random stream of clicks, keys, pastes, input-method text,
+// drops, undo and redo, hovers, focus changes,
 // scrolls, resizes and timer ticks against the whole window, with the pages' promises
 // checked after every event. QUORVEL_STORM_EVENTS and QUORVEL_STORM_SEED set a longer or
 // another run, and QUORVEL_STORM_LOGO=1 clicks the logo too (which starts the browser link);

@@ -1,9 +1,14 @@
 #include "toolkit/numberformat.h"
 #include "toolkit/rangednumberedit.h"
 
+#include "contextmenu.h"
+
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -39,8 +44,16 @@ private slots:
     void withoutRangeCheckLeavingOnlyRewritesTheText();
     void menusAndWindowSwitchesAreNoExit();
     void everyTypedCharacterIsReportedRefusedOnesToo();
+    void everyOtherRouteKeepsTheSameRules_data();
+    void everyOtherRouteKeepsTheSameRules();
+    void primarySelectionKeepsTheSameRules();
+    void undoAndRedoKeepTheSameRules();
+    void contextMenuPasteKeepsTheSameRules();
 
 private:
+    // Puts text into the box by one of the routes other than keys and the clipboard.
+    void enter(const QString &route, const QString &text);
+
     void focusBox();
     void leaveBox();
 
@@ -328,6 +341,111 @@ void TestRangedNumberEdit::everyTypedCharacterIsReportedRefusedOnesToo()
     QCOMPARE(keys[1][0].value<QChar>(), QLatin1Char('q'));
     QCOMPARE(keys[2][0].value<QChar>(), QChar(13));
     QCOMPARE(box->text(), QStringLiteral("4"));
+}
+
+void TestRangedNumberEdit::enter(const QString &route, const QString &text)
+{
+    if (route == QLatin1String("input method")) {
+        QInputMethodEvent composing(text, {});
+        QApplication::sendEvent(box, &composing);
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(box, &commit);
+    } else if (route == QLatin1String("drop")) {
+        QMimeData dragged;
+        dragged.setText(text);
+        const QPoint end(box->width() - 3, box->height() / 2);
+        QDropEvent drop(end, Qt::CopyAction, &dragged, Qt::LeftButton, {});
+        QApplication::sendEvent(box, &drop);
+    } else {
+        QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(box);
+        if (route == QLatin1String("assistive insert"))
+            reader->editableTextInterface()->insertText(int(box->text().size()), text);
+        else
+            reader->setText(QAccessible::Value, text);
+    }
+}
+
+void TestRangedNumberEdit::everyOtherRouteKeepsTheSameRules_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    const QStringList routes = {"input method", "drop", "assistive insert", "assistive value"};
+    for (const QString &route : routes) {
+        const auto row = [&](const char *name) {
+            return &QTest::newRow(qPrintable(route + QLatin1Char(' ') + QLatin1String(name)));
+        };
+        *row("digits") << "25"
+                       << "25";
+        *row("dead-key results") << "\u00b2\u00e9'^"
+                                 << "";
+        *row("other digits") << "\uff15\u0665"
+                             << "";
+        *row("line break") << "7\n"
+                           << "";
+        *row("beyond the length") << "12345"
+                                  << "";
+        *row("parentheses") << "(12)"
+                            << "(12)";
+    }
+}
+
+void TestRangedNumberEdit::everyOtherRouteKeepsTheSameRules()
+{
+    QFETCH(QString, text);
+    box->SetMaxLength(4);
+    box->clear();
+    focusBox();
+    enter(QString::fromLatin1(QTest::currentDataTag()).section(QLatin1Char(' '), 0, 1), text);
+    QTEST(box->text(), "shown");
+}
+
+void TestRangedNumberEdit::primarySelectionKeepsTheSameRules()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard->supportsSelection())
+        QSKIP("this platform has no primary selection; the X11 run of this test covers it");
+    box->clear();
+    focusBox();
+    for (const QString &selected : {QStringLiteral("4\u00b2"), QStringLiteral("42")}) {
+        clipboard->setText(selected, QClipboard::Selection);
+        QTest::mouseClick(box, Qt::MiddleButton, {}, box->rect().center());
+    }
+    QCOMPARE(box->text(), QStringLiteral("42"));
+}
+
+void TestRangedNumberEdit::undoAndRedoKeepTheSameRules()
+{
+    box->setMaximum(65535);
+    box->SetMaxLength(5);
+    box->setText(QStringLiteral("65535"));
+    focusBox();
+    box->setCursorPosition(box->text().size());
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QCOMPARE(box->text(), QStringLiteral("65,5"));
+    QTest::keySequence(box, QKeySequence::Undo);
+    QCOMPARE(box->text(), QStringLiteral("65,535"));
+    QTest::keySequence(box, QKeySequence::Redo);
+    QCOMPARE(box->text(), QStringLiteral("65,5"));
+    QTest::keyClicks(box, QStringLiteral("12"));
+    QCOMPARE(box->text(), QStringLiteral("65,512"));
+    QTest::keyClick(box, '9'); // beyond the length: refused, so nothing to undo
+    QTest::keySequence(box, QKeySequence::Undo);
+    QVERIFY(box->text() != QStringLiteral("65,5129"));
+    leaveBox();
+    QVERIFY(box->value() <= 65535);
+}
+
+void TestRangedNumberEdit::contextMenuPasteKeepsTheSameRules()
+{
+    box->clear();
+    focusBox();
+    QApplication::clipboard()->setText(QStringLiteral("1\u00b2"));
+    QVERIFY(chooseFromContextMenu(box, QStringLiteral("&Paste")));
+    QApplication::clipboard()->setText(QStringLiteral("12"));
+    QVERIFY(chooseFromContextMenu(box, QStringLiteral("&Paste")));
+    QTRY_COMPARE(box->text(), QStringLiteral("12"));
 }
 
 QTEST_MAIN(TestRangedNumberEdit)

@@ -1,7 +1,12 @@
 #include "toolkit/wholenumberedit.h"
 
+#include "contextmenu.h"
+
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -24,8 +29,18 @@ private slots:
     void keyboardEntrySelectsTheWholeText();
     void leavingBringsTheValueToTheNearerLimit();
     void reportsChangesAndKeyReleases();
+    void inputMethodTextGoesThroughTheRules();
+    void primarySelectionGoesThroughTheRules();
+    void dropsGoThroughTheRules();
+    void undoAndRedoStepThroughTheEdits();
+    void contextMenuPastesAndUndoesThroughTheRules();
+    void assistiveToolsCannotBreakTheRules();
 
 private:
+    // Sends what an input method sends: a text being composed, or a text committed.
+    void compose(const QString &preedit);
+    void commit(const QString &text);
+
     // Puts text into the focused box with the caret at a position.
     void start(const QString &text, int caret);
 
@@ -43,6 +58,8 @@ void TestWholeNumberEdit::init()
     layout->addWidget(box);
     layout->addWidget(other);
     window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window->activateWindow();
     QApplication::setActiveWindow(window.get());
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
 }
@@ -181,6 +198,133 @@ void TestWholeNumberEdit::reportsChangesAndKeyReleases()
     QTest::keyClick(box, Qt::Key_Return);
     QCOMPARE(released.count(), 1);
     QCOMPARE(released.first().first().toInt(), int(Qt::Key_Return));
+}
+
+void TestWholeNumberEdit::compose(const QString &preedit)
+{
+    QInputMethodEvent event(preedit, {});
+    QApplication::sendEvent(box, &event);
+}
+
+void TestWholeNumberEdit::commit(const QString &text)
+{
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(box, &event);
+}
+
+void TestWholeNumberEdit::inputMethodTextGoesThroughTheRules()
+{
+    start(QStringLiteral("0"), 1);
+    QTest::keyClick(box, Qt::Key_7);
+    // Dead circumflex and 2, dead acute and e, dead acute and space, as a German keyboard
+    // with the compose input method gives them.
+    for (const QString &composed : {QStringLiteral("\u00b2"), QStringLiteral("\u00e9"),
+                                    QStringLiteral("'"), QStringLiteral("^")})
+        commit(composed);
+    QCOMPARE(box->text(), QStringLiteral("7"));
+    commit(QStringLiteral("4\u0301x-"));
+    QCOMPARE(box->text(), QStringLiteral("-74"));
+    start(QStringLiteral("0"), 1);
+    commit(QStringLiteral("\uff15\u0665"));
+    QCOMPARE(box->text(), QStringLiteral("0"));
+    commit(QStringLiteral("5"));
+    QCOMPARE(box->text(), QStringLiteral("5"));
+
+    // A text being composed shows, but is not the box's text or value.
+    compose(QStringLiteral("\u00b2"));
+    QCOMPARE(box->text(), QStringLiteral("5"));
+    QCOMPARE(box->value(), 5);
+    commit(QStringLiteral("\u00b2"));
+    QCOMPARE(box->text(), QStringLiteral("5"));
+    other->setFocus(Qt::TabFocusReason);
+    QCOMPARE(box->text(), QStringLiteral("5"));
+}
+
+void TestWholeNumberEdit::primarySelectionGoesThroughTheRules()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard->supportsSelection())
+        QSKIP("this platform has no primary selection; the X11 run of this test covers it");
+    clipboard->setText(QStringLiteral("3\u00b2x-1"), QClipboard::Selection);
+    start(QStringLiteral("0"), 1);
+    QTest::mouseClick(box, Qt::MiddleButton, {}, box->rect().center());
+    QCOMPARE(box->text(), QStringLiteral("-31"));
+}
+
+void TestWholeNumberEdit::dropsGoThroughTheRules()
+{
+    start(QStringLiteral("0"), 1);
+    QMimeData dragged;
+    dragged.setText(QStringLiteral("4\u00b2,2-"));
+    const QPoint end(box->width() - 3, box->height() / 2);
+    QDragEnterEvent enter(end, Qt::CopyAction, &dragged, Qt::LeftButton, {});
+    QApplication::sendEvent(box, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(end, Qt::CopyAction, &dragged, Qt::LeftButton, {});
+    QApplication::sendEvent(box, &drop);
+    QCOMPARE(box->text(), QStringLiteral("-42"));
+
+    QMimeData picture;
+    picture.setImageData(QImage(2, 2, QImage::Format_RGB32));
+    QDropEvent imageDrop(end, Qt::CopyAction, &picture, Qt::LeftButton, {});
+    QApplication::sendEvent(box, &imageDrop);
+    QCOMPARE(box->text(), QStringLiteral("-42"));
+}
+
+void TestWholeNumberEdit::undoAndRedoStepThroughTheEdits()
+{
+    start(QStringLiteral("0"), 1);
+    QTest::keyClicks(box, QStringLiteral("12-"));
+    QCOMPARE(box->text(), QStringLiteral("-12"));
+    QTest::keySequence(box, QKeySequence::Undo);
+    QCOMPARE(box->text(), QStringLiteral("12"));
+    QTest::keySequence(box, QKeySequence::Undo);
+    QCOMPARE(box->text(), QStringLiteral("1"));
+    QTest::keySequence(box, QKeySequence::Redo);
+    QCOMPARE(box->text(), QStringLiteral("12"));
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QCOMPARE(box->text(), QStringLiteral("1"));
+    QTest::keySequence(box, QKeySequence::Redo); // a new edit ends what could be redone
+    QCOMPARE(box->text(), QStringLiteral("1"));
+    for (int i = 0; i < 5; ++i)
+        QTest::keySequence(box, QKeySequence::Undo);
+    QCOMPARE(box->text(), QStringLiteral("0"));
+
+    // A value written from code starts a new history.
+    QTest::keyClick(box, Qt::Key_9);
+    box->setValue(-3);
+    QTest::keySequence(box, QKeySequence::Undo);
+    QCOMPARE(box->text(), QStringLiteral("-3"));
+}
+
+void TestWholeNumberEdit::assistiveToolsCannotBreakTheRules()
+{
+    start(QStringLiteral("7"), 1);
+    QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(box);
+    QVERIFY(reader && reader->editableTextInterface());
+    reader->editableTextInterface()->insertText(1, QStringLiteral("\u00b2\u00e9"));
+    QCOMPARE(box->text(), QStringLiteral("7"));
+    reader->editableTextInterface()->replaceText(0, 1, QStringLiteral("1.5"));
+    QCOMPARE(box->text(), QStringLiteral("7"));
+    reader->setText(QAccessible::Value, QStringLiteral("12abc"));
+    QCOMPARE(box->text(), QStringLiteral("7"));
+    reader->setText(QAccessible::Value, QStringLiteral("-42"));
+    QCOMPARE(box->text(), QStringLiteral("-42"));
+    reader->editableTextInterface()->deleteText(1, 3);
+    QCOMPARE(box->text(), QStringLiteral("-0"));
+    reader->editableTextInterface()->insertText(2, QStringLiteral("3"));
+    QCOMPARE(box->value(), -3);
+}
+
+void TestWholeNumberEdit::contextMenuPastesAndUndoesThroughTheRules()
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("8\u00b2-"));
+    start(QStringLiteral("0"), 1);
+    QVERIFY(chooseFromContextMenu(box, QStringLiteral("&Paste")));
+    QTRY_COMPARE(box->text(), QStringLiteral("-8"));
+    QVERIFY(chooseFromContextMenu(box, QStringLiteral("&Undo")));
+    QTRY_COMPARE(box->text(), QStringLiteral("8"));
 }
 
 QTEST_MAIN(TestWholeNumberEdit)

@@ -71,6 +71,7 @@ CalculatePage::CalculatePage(QWidget *parent) : QWidget(parent)
     Timer3 = new QTimer(this);
     Timer3->setObjectName(QStringLiteral("Timer3"));
     Timer3->setInterval(blinkInterval);
+    Timer3->setTimerType(Qt::PreciseTimer);
     connect(Timer3, &QTimer::timeout, this, &CalculatePage::Timer3Timer);
     Timer3->start();
 

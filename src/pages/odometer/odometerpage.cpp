@@ -108,6 +108,7 @@ OdometerPage::OdometerPage(QWidget *parent) : QWidget(parent)
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
+    Timer1->setTimerType(Qt::PreciseTimer);
 
     connectHandlers();
     SetOdometerWidth(1);

@@ -6,6 +6,7 @@
 #include <QFontInfo>
 #include <QLoggingCategory>
 #include <QTabBar>
+#include <QTimer>
 #include <QTest>
 
 namespace {
@@ -45,6 +46,7 @@ private slots:
     void choosingAnotherRadixStartsAfresh();
     void typingOnAnotherPageReachesOnlyTheHiddenBoard();
     void cursorMovesAndBlinksAreTraced();
+    void blinksKeepTheirIntervalOnAverage();
 };
 
 void TestCalculatePage::initTestCase()
@@ -424,6 +426,20 @@ void TestCalculatePage::cursorMovesAndBlinksAreTraced()
     QVERIFY(!board.cell(2, 3)->autoFillBackground());
     QTest::qWait(800);
     QCOMPARE(traceLines, QStringList({"0   3:2"}));
+}
+
+void TestCalculatePage::blinksKeepTheirIntervalOnAverage()
+{
+    CalculatePage page;
+    auto *blink = page.findChild<QTimer *>(QStringLiteral("Timer3"));
+    QVERIFY(blink && blink->isActive());
+    QElapsedTimer clock;
+    QList<qint64> ticks;
+    connect(blink, &QTimer::timeout, this, [&] { ticks << clock.nsecsElapsed(); });
+    clock.start();
+    QTRY_COMPARE_WITH_TIMEOUT(ticks.size(), 21, 20 * 330 + 3000);
+    const double meanMs = double(ticks.last() - ticks.first()) / 20 / 1e6;
+    QVERIFY2(qAbs(meanMs - 330) <= 3, qPrintable(QString::number(meanMs)));
 }
 
 QTEST_MAIN(TestCalculatePage)

@@ -1,0 +1,9 @@
+#pragma once
+
+// The start of the window system, made to fail in one line. Between the two calls what the
+// toolkit and the X or Wayland libraries write to standard error is held back; if no
+// display can be opened the program ends with one line naming the display it tried and
+// exit status 2, where the toolkit would abort. Once the start has succeeded, what was held
+// back is written out as usual.
+void beginDisplayStart();
+void endDisplayStart();
