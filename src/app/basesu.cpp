@@ -41,9 +41,7 @@ Tfbases::Tfbases(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("fbases"));
     setWindowTitle(QStringLiteral("Numeric Formats"));
     setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, QColor(palette::page));
-    setPalette(white);
+    setPalette(windowPalette());
     setFont(roleFont(FontRole::WindowText));
     resize(narrowOuterWidth, narrowOuterHeight);
 

@@ -39,8 +39,8 @@ QLabel *makeLabel(QWidget *parent, const char *name, const char *caption, QRect 
     return label;
 }
 
-// The bold face that stands in for Tahoma runs wider than the one the places were measured
-// for; a value label grows to the right rather than cut its caption.
+// Should the face that serves the bold Tahoma run wider than the one the places were
+// measured for, a value label grows to the right rather than cut its caption.
 QLabel *makeValueLabel(QWidget *parent, const char *name, const char *caption, QRect place)
 {
     QLabel *label = makeLabel(parent, name, caption, place);
