@@ -11,6 +11,7 @@
 #include "toolkit/wholenumberedit.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QRadioButton>
 #include <QShortcut>
@@ -24,6 +25,15 @@ constexpr int narrowOuterHeight = 356;
 constexpr int tableOuterWidth = 857;
 
 enum Page { OdometerTab = 0, CalculateTab = 1, TableTab = 2 };
+
+// The icon theme's, where the program is installed; else the one built in.
+QIcon programIcon()
+{
+    QIcon builtIn;
+    for (int size : {48, 64, 128, 256})
+        builtIn.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    return QIcon::fromTheme(QStringLiteral("org.quorvel.Quorvel"), builtIn);
+}
 
 QRadioButton *makeRadioButton(QWidget *parent, const char *name, const QString &caption,
                               const QRect &place)
@@ -40,6 +50,7 @@ Tfbases::Tfbases(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("fbases"));
     setWindowTitle(QStringLiteral("Numeric Formats"));
+    setWindowIcon(programIcon());
     setAutoFillBackground(true);
     setPalette(windowPalette());
     setFont(roleFont(FontRole::WindowText));

@@ -31,6 +31,7 @@ class PagesStory : public QObject
 private slots:
     void initTestCase();
     void captionIsExactlyTheWindowName();
+    void desktopKnowsTheWindowByItsMenuEntryAndIcon();
     void startsAt442By356AndHoldsItAgainstResizing();
     void tablePageIsWideWithAFreeHeight();
     void calculatePageIsNarrowWithoutTheWidthButtons();
@@ -39,6 +40,7 @@ private slots:
     void f1OpensHelpAndItsAboutWindow();
 
 private:
+    QString property(const QStringList &arguments);
     QSize outerSizeSoon(QSize expected);
     void openPage(Tab tab, const QString &shotName);
     bool shows(const QString &title);
@@ -72,6 +74,24 @@ void PagesStory::captionIsExactlyTheWindowName()
         QStringLiteral("xprop"),
         {QStringLiteral("-id"), QString::number(story.window()), QStringLiteral("_NET_WM_NAME")});
     QCOMPARE(name.trimmed(), QStringLiteral("_NET_WM_NAME(UTF8_STRING) = \"Numeric Formats\""));
+}
+
+QString PagesStory::property(const QStringList &arguments)
+{
+    return story.session()
+        .run(QStringLiteral("xprop"),
+             QStringList{QStringLiteral("-id"), QString::number(story.window())} + arguments)
+        .trimmed();
+}
+
+void PagesStory::desktopKnowsTheWindowByItsMenuEntryAndIcon()
+{
+    QCOMPARE(property({QStringLiteral("WM_CLASS")}),
+             QStringLiteral("WM_CLASS(STRING) = \"org.quorvel.Quorvel\", \"Quorvel\""));
+    // The first icon's width and height; openbox puts in none of its own.
+    QCOMPARE(property({QStringLiteral("-f"), QStringLiteral("_NET_WM_ICON"), QStringLiteral("32c"),
+                       QStringLiteral(" = $0, $1\n"), QStringLiteral("_NET_WM_ICON")}),
+             QStringLiteral("_NET_WM_ICON(CARDINAL) = 48, 48"));
 }
 
 void PagesStory::startsAt442By356AndHoldsItAgainstResizing()
