@@ -6,6 +6,6 @@
 RUNTIME_PACKAGES=(fonts-freefont-ttf fonts-comic-neue xdg-utils)
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
                 "${RUNTIME_PACKAGES[@]}")
-TEST_PACKAGES=(xvfb xauth openbox xdotool wmctrl imagemagick x11-utils libbenchmark-dev
-               libxcb-damage0-dev pkg-config desktop-file-utils appstream valgrind strace
+TEST_PACKAGES=(xvfb xauth openbox xdotool wmctrl weston qt6-wayland imagemagick x11-utils
+               libbenchmark-dev libxcb-damage0-dev pkg-config desktop-file-utils appstream valgrind strace
                dpkg-dev file lintian man-db)

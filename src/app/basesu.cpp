@@ -266,6 +266,15 @@ void Tfbases::moveEvent(QMoveEvent *event)
     FormResize();
 }
 
+void Tfbases::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Where the toolkit draws the frame itself (Wayland), the frame is known once the
+    // window is shown and before its first frame is drawn, and no move follows to hold
+    // the size: hold it then, so that the first frame already has the page's outer size.
+    QMetaObject::invokeMethod(this, &Tfbases::FormResize, Qt::QueuedConnection);
+}
+
 void Tfbases::setOuterWidth(int width)
 {
     const int frameWidth = frameGeometry().width() - geometry().width();
