@@ -5,6 +5,7 @@
 #include "pages/calculate/calculatepage.h"
 #include "pages/odometer/odometerpage.h"
 #include "pages/table/tablepage.h"
+#include "toolkit/devicepicture.h"
 #include "toolkit/facetabbar.h"
 #include "toolkit/look.h"
 #include "toolkit/picturebox.h"
@@ -88,14 +89,14 @@ void Tfbases::buildTopBar()
     Image1 = new PictureBox(Panel1);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(2, 2, 105, 42);
-    Image1->setPicture(QPixmap(QStringLiteral(":/pictures/logo.jpg")));
+    Image1->setPicture(devicePicture(QStringLiteral(":/pictures/logo.jpg")));
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->setAccessibleName(QStringLiteral("Quorvel web page"));
     connect(Image1, &PictureBox::clicked, this, &Tfbases::Image1Click);
 
     FaceTabBar::Look look;
-    look.normalFace = QImage(QStringLiteral(":/pictures/tab-face.png"));
-    look.selectedFace = QImage(QStringLiteral(":/pictures/tab-face-selected.png"));
+    look.normalFace = deviceImage(QStringLiteral(":/pictures/tab-face.png"));
+    look.selectedFace = deviceImage(QStringLiteral(":/pictures/tab-face-selected.png"));
     look.stripColor = QColor(palette::topBar);
     look.normalColor = QColor(palette::unselectedTab);
     look.selectedColor = QColor(palette::selectedTab);

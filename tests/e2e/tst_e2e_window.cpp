@@ -75,6 +75,7 @@ private slots:
     void firstFrameHasThePageSize();
     void pagesHoldTheirSize();
     void pagesLookTheSameInADarkScheme();
+    void picturesShowAtTheScreensResolution();
 
 private:
     QSize outerSize() const { return m_window->frameGeometry().size(); }
@@ -147,6 +148,23 @@ void WindowOnScreen::pagesLookTheSameInADarkScheme()
         dark.save(m_folder + QStringLiteral("/%1-dark.png").arg(page));
         QCOMPARE(differingPixels(lit, dark), 0);
     }
+}
+
+void WindowOnScreen::picturesShowAtTheScreensResolution()
+{
+    selectTab(0);
+    const int scale = qRound(m_window->devicePixelRatio());
+    const QImage shot = m_window->grab().toImage();
+    const QString name = QStringLiteral(":/pictures/odometer-background%1.png")
+                             .arg(scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale));
+    const QImage background = QImage(name).convertToFormat(shot.format());
+    QVERIFY(!background.isNull());
+    // A corner of the page's background that nothing covers, beside the push buttons'
+    // slab and below the top bar, pixel for pixel as drawn for this resolution.
+    const QRect corner(0, 2, 16, 36);
+    const QRect inPicture(corner.topLeft() * scale, corner.size() * scale);
+    const QImage shown = shot.copy(inPicture.translated(QPoint(1, 40) * scale));
+    QCOMPARE(differingPixels(shown, background.copy(inPicture)), 0);
 }
 
 int main(int argc, char *argv[])
