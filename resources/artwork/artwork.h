@@ -16,7 +16,7 @@ QImage drawGreenButtonBacking(QSize size, int scale);
 QImage drawLogo(int scale);
 QImage drawTabFace(bool selected, int scale);
 QImage drawAppIcon(int size);
-QImage drawDigitStrip();
+QImage drawDigitStrip(int scale);
 QImage drawCalculateBackground(int scale);
 QImage drawCalculateButtonPanel(int scale);
 QImage drawNegativeBracket(int scale);

@@ -30,7 +30,7 @@ int main(int argc, char *argv[])
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     bool ok = true;
-    // The pictures of the pages at 1x, 2x and 3x: "name.png", "name@2x.png", "name@3x.png".
+    // The pictures at 1x, 2x and 3x: "name.png", "name@2x.png", "name@3x.png".
     for (int scale : {1, 2, 3}) {
         const auto saveAt = [&](const char *name, const char *extension, const QImage &image,
                                 const char *format, int quality = -1) {
@@ -49,11 +49,11 @@ int main(int argc, char *argv[])
         saveAt("pictures/button-backing", ".png", drawButtonBacking(scale), "PNG");
         saveAt("pictures/Blue Rectangle", ".png", drawOdometerBoard(234, scale), "PNG");
         saveAt("pictures/Blue Rectangle long", ".png", drawOdometerBoard(312, scale), "PNG");
+        saveAt("DIGITS", ".png", drawDigitStrip(scale), "PNG");
     }
     for (int size : {48, 64, 128, 256}) {
         const QString name = QStringLiteral("../packaging/icons/%1.png").arg(size);
         ok = save(folder, qPrintable(name), drawAppIcon(size), "PNG") && ok;
     }
-    ok = save(folder, "DIGITS.png", drawDigitStrip(), "PNG") && ok;
     return ok ? 0 : 1;
 }

@@ -3,7 +3,7 @@
 
 #include "app/basesu.h"
 #include "app/shelllauncher.h"
-#include "toolkit/devicepicture.h"
+#include "common/devicepicture.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

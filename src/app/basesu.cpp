@@ -5,7 +5,7 @@
 #include "pages/calculate/calculatepage.h"
 #include "pages/odometer/odometerpage.h"
 #include "pages/table/tablepage.h"
-#include "toolkit/devicepicture.h"
+#include "common/devicepicture.h"
 #include "toolkit/facetabbar.h"
 #include "toolkit/look.h"
 #include "toolkit/picturebox.h"

@@ -1,4 +1,4 @@
-#include "toolkit/devicepicture.h"
+#include "common/devicepicture.h"
 
 #include <QGuiApplication>
 
@@ -9,11 +9,14 @@ namespace {
 
 constexpr int largestScale = 3;
 
-// The copy drawn for a scale: "name@2x.png" beside "name.png".
+// The copy drawn for a scale: "name@2x.png" beside "name.png", "name@2x" beside "name".
 QString scaledCopy(const QString &path, int scale)
 {
+    const QString mark = QStringLiteral("@%1x").arg(scale);
     const int extension = path.lastIndexOf(QLatin1Char('.'));
-    return path.left(extension) + QStringLiteral("@%1x").arg(scale) + path.mid(extension);
+    if (extension <= path.lastIndexOf(QLatin1Char('/')))
+        return path + mark;
+    return path.left(extension) + mark + path.mid(extension);
 }
 
 // The least whole scale that is at least the screens' ratio, so that a picture is only

@@ -1,6 +1,6 @@
 #include "toolkit/picturebox.h"
 
-#include "toolkit/devicepicture.h"
+#include "common/devicepicture.h"
 
 #include <QMouseEvent>
 #include <QPainter>

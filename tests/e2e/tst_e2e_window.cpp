@@ -155,9 +155,10 @@ void WindowOnScreen::picturesShowAtTheScreensResolution()
     selectTab(0);
     const int scale = qRound(m_window->devicePixelRatio());
     const QImage shot = m_window->grab().toImage();
-    const QString name = QStringLiteral(":/pictures/odometer-background%1.png")
-                             .arg(scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale));
-    const QImage background = QImage(name).convertToFormat(shot.format());
+    const QString copy = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+    const QImage background =
+        QImage(QStringLiteral(":/pictures/odometer-background%1.png").arg(copy))
+            .convertToFormat(shot.format());
     QVERIFY(!background.isNull());
     // A corner of the page's background that nothing covers, beside the push buttons'
     // slab and below the top bar, pixel for pixel as drawn for this resolution.
@@ -165,6 +166,14 @@ void WindowOnScreen::picturesShowAtTheScreensResolution()
     const QRect inPicture(corner.topLeft() * scale, corner.size() * scale);
     const QImage shown = shot.copy(inPicture.translated(QPoint(1, 40) * scale));
     QCOMPARE(differingPixels(shown, background.copy(inPicture)), 0);
+
+    // The binary odometer's first wheel stands on "0", the strip's first cell, composed in
+    // the device pixels of the strip drawn for this resolution.
+    const QImage strip = QImage(QStringLiteral(":/DIGITS") + copy).convertToFormat(shot.format());
+    const QWidget *od1 = m_window->findChild<QWidget *>(QStringLiteral("Od1"));
+    QCOMPARE(od1->height(), 20);
+    const QRect wheel(od1->mapTo(m_window.get(), QPoint(0, 0)) * scale, QSize(15, 20) * scale);
+    QCOMPARE(differingPixels(shot.copy(wheel), strip.copy(QRect(QPoint(0, 0), wheel.size()))), 0);
 }
 
 int main(int argc, char *argv[])

@@ -3,7 +3,7 @@
 #include "odometer/odometer.h"
 #include "pages/odometer/odometerlayout.h"
 #include "pages/odometer/widthwrap.h"
-#include "toolkit/devicepicture.h"
+#include "common/devicepicture.h"
 #include "toolkit/look.h"
 #include "toolkit/picturebox.h"
 #include "toolkit/picturecontainer.h"
