@@ -24,6 +24,7 @@ constexpr int topBarHeight = 41;
 constexpr int narrowOuterWidth = 442;
 constexpr int narrowOuterHeight = 356;
 constexpr int tableOuterWidth = 857;
+constexpr int maximiseSettleTime = 100; // milliseconds
 
 enum Page { OdometerTab = 0, CalculateTab = 1, TableTab = 2 };
 
@@ -258,6 +259,20 @@ void Tfbases::resizeEvent(QResizeEvent *event)
     if (m_tableFillsClient)
         placeTableFillingClient();
     FormResize();
+}
+
+void Tfbases::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // The narrow pages hold their size, so they refuse a maximise. The window system tells
+    // the new state before it has moved the window; once it has, the window goes back to
+    // where it stood.
+    if (event->type() == QEvent::WindowStateChange && isMaximized() &&
+        tabs->currentIndex() != TableTab) {
+        const QPoint place = pos();
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+        QTimer::singleShot(maximiseSettleTime, this, [this, place] { move(place); });
+    }
 }
 
 void Tfbases::moveEvent(QMoveEvent *event)

@@ -38,6 +38,7 @@ private slots:
     void odometerPageIsNarrowWithTheWidthButtons();
     void tablePageComesBackWideAtTheHeightItFinds();
     void f1OpensHelpAndItsAboutWindow();
+    void narrowPagesRefuseAMaximiseWhereTheyStand();
 
 private:
     QString property(const QStringList &arguments);
@@ -174,6 +175,28 @@ void PagesStory::f1OpensHelpAndItsAboutWindow()
     story.session().pressKey(help, QStringLiteral("Escape"));
     QVERIFY(waitUntil([&] { return !shows(helpTitle); }, 5000));
     QCOMPARE(story.outerSize(), before);
+}
+
+void PagesStory::narrowPagesRefuseAMaximiseWhereTheyStand()
+{
+    for (Tab tab : {Tab::Calculate, Tab::Odometer}) {
+        QVERIFY(story.openPage(tab));
+        QCOMPARE(outerSizeSoon(narrowWindow), narrowWindow);
+        const QString window = QString::number(story.window());
+        story.session().run(QStringLiteral("xdotool"),
+                            {QStringLiteral("windowmove"), window, QStringLiteral("200"),
+                             QStringLiteral("150")});
+        QVERIFY(waitUntil(
+            [&] { return story.session().clientGeometry(story.window()).x() > 150; }, 5000));
+        const QRect before = story.session().clientGeometry(story.window());
+        story.session().run(QStringLiteral("wmctrl"),
+                            {QStringLiteral("-i"), QStringLiteral("-r"), window,
+                             QStringLiteral("-b"),
+                             QStringLiteral("add,maximized_vert,maximized_horz")});
+        QTest::qWait(1000); // the maximise and its refusal have come and gone by now
+        QCOMPARE(story.session().clientGeometry(story.window()), before);
+        QCOMPARE(story.outerSize(), narrowWindow);
+    }
 }
 
 QTEST_MAIN(PagesStory)
