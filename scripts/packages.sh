@@ -3,9 +3,9 @@
 # What the installed program needs beside its libraries: the stand-in faces and the opener
 # of the logo's web address. The Debian package's Depends line reads this line, so keep
 # the list on it.
-RUNTIME_PACKAGES=(fonts-wine fonts-comic-neue xdg-utils)
+RUNTIME_PACKAGES=(fonts-freefont-ttf fonts-comic-neue xdg-utils)
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
                 "${RUNTIME_PACKAGES[@]}")
-TEST_PACKAGES=(xvfb xauth qt6-wayland openbox xdotool imagemagick x11-utils libbenchmark-dev
-               libxcb-damage0-dev pkg-config desktop-file-utils appstream valgrind strace
-               dpkg-dev file lintian man-db)
+TEST_PACKAGES=(xvfb xauth openbox xdotool wmctrl weston qt6-wayland imagemagick x11-utils
+               libbenchmark-dev libxcb-damage0-dev pkg-config desktop-file-utils appstream
+               valgrind strace dpkg-dev file lintian man-db)

@@ -2,8 +2,9 @@
 // measured in the same run on the same machine, printed as a Markdown table.
 //
 // It starts its own X server and window manager, then measures
-// - start to first painted window, against the bare Qt window (median of several starts),
-// - resident memory when idle, against the bare window,
+// - start to first painted window, against two floors: a bare Qt window, and a bare window
+//   that draws a tab strip and a label (median of several starts), at scale 1 and 2,
+// - resident memory when idle, against the same two floors, at scale 1 and 2,
 // - CPU while idle on each page for 10 s, and while counting automatically on the
 //   two-byte layout for 10 s (share of one core, from /proc/PID/stat),
 // - and takes the odometer frame and the table repaint from the benchmark programs built
@@ -13,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -107,6 +109,12 @@ QHash<QString, double> benchmarkMedians(const QString &program, const QString &f
     return medians;
 }
 
+struct Floors
+{
+    double bare; // a bare Qt window
+    double text; // a bare window with a tab strip and a label
+};
+
 QString ratio(double value, double floor)
 {
     return QString::asprintf("%.2f x", floor > 0 ? value / floor : 0);
@@ -118,8 +126,8 @@ public:
     explicit Measurement(const QString &program) : m_program(program) {}
 
     bool prepare(QString *failure);
-    void startUp(int starts);
-    void idleMemory();
+    void startUp(int starts, int scale);
+    void idleMemory(int scale);
     void idleCpuPerPage(int seconds);
     void countingCpu(int seconds);
     struct BenchmarkFigure
@@ -135,7 +143,8 @@ public:
     void print() const;
 
 private:
-    qint64 startAndWait(XSession &session, const QString &program, qulonglong *window);
+    qint64 startAndWait(XSession &session, const QString &program, qulonglong *window,
+                        const QStringList &environment = {});
 
     QString m_program;
     XSession m_session;
@@ -148,41 +157,60 @@ bool Measurement::prepare(QString *failure)
     return failure->isEmpty();
 }
 
-void Measurement::startUp(int starts)
+// The measured figure against both floors, as the table shows it.
+QString againstFloors(double measured, const Floors &floors, const char *unit)
 {
-    QList<double> program;
-    QList<double> bare;
-    for (int i = 0; i < starts; ++i) {
-        bare << firstPaintMilliseconds(m_session, toolPath("quorvel_barewindow"));
-        program << firstPaintMilliseconds(m_session, m_program);
-    }
-    const double floor = median(bare);
-    const double measured = median(program);
-    m_rows << Row{QStringLiteral("start to first painted window"),
-                  QString::asprintf("%.1f ms (bare Qt window)", floor),
-                  QString::asprintf("%.1f ms = %s", measured, qPrintable(ratio(measured, floor))),
-                  QStringLiteral("at most 1.15 x")};
+    return QString::asprintf("%.1f %s = %s bare, %s text", measured, unit,
+                             qPrintable(ratio(measured, floors.bare)),
+                             qPrintable(ratio(measured, floors.text)));
 }
 
-qint64 Measurement::startAndWait(XSession &session, const QString &program, qulonglong *window)
+QString floorsText(const Floors &floors, const char *unit)
 {
-    session.startProgram(program);
+    return QString::asprintf("%.1f %s (bare window), %.1f %s (tab strip and label)", floors.bare,
+                             unit, floors.text, unit);
+}
+
+void Measurement::startUp(int starts, int scale)
+{
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
+    QList<double> program;
+    QList<double> bare;
+    QList<double> text;
+    for (int i = 0; i < starts; ++i) {
+        bare << firstPaintMilliseconds(m_session, toolPath("quorvel_barewindow"));
+        text << firstPaintMilliseconds(m_session, toolPath("quorvel_textwindow"));
+        program << firstPaintMilliseconds(m_session, m_program);
+    }
+    qunsetenv("QT_SCALE_FACTOR");
+    const Floors floors{median(bare), median(text)};
+    m_rows << Row{QStringLiteral("start to first painted window, scale %1").arg(scale),
+                  floorsText(floors, "ms"), againstFloors(median(program), floors, "ms"),
+                  QStringLiteral("at most 1.85 x bare, 1.3 x text")};
+}
+
+qint64 Measurement::startAndWait(XSession &session, const QString &program, qulonglong *window,
+                                 const QStringList &environment)
+{
+    session.startProgram(program, environment);
     *window = session.waitForWindow(program == m_program ? QStringLiteral("Numeric Formats")
-                                                         : QStringLiteral("quorvel_barewindow"));
+                                                         : QFileInfo(program).fileName());
     QThread::sleep(2);
     return session.programId();
 }
 
-void Measurement::idleMemory()
+void Measurement::idleMemory(int scale)
 {
+    const QStringList environment{QStringLiteral("QT_SCALE_FACTOR=%1").arg(scale)};
     qulonglong window = 0;
-    const double floor =
-        residentMebibytes(startAndWait(m_session, toolPath("quorvel_barewindow"), &window));
-    const double measured = residentMebibytes(startAndWait(m_session, m_program, &window));
-    m_rows << Row{QStringLiteral("resident memory when idle"),
-                  QString::asprintf("%.1f MiB (bare Qt window)", floor),
-                  QString::asprintf("%.1f MiB = %s", measured, qPrintable(ratio(measured, floor))),
-                  QStringLiteral("at most 1.2 x")};
+    const auto idleResident = [&](const QString &program) {
+        return residentMebibytes(startAndWait(m_session, program, &window, environment));
+    };
+    const Floors floors{idleResident(toolPath("quorvel_barewindow")),
+                        idleResident(toolPath("quorvel_textwindow"))};
+    m_rows << Row{QStringLiteral("resident memory when idle, scale %1").arg(scale),
+                  floorsText(floors, "MiB"), againstFloors(idleResident(m_program), floors, "MiB"),
+                  QStringLiteral("at most 1.33 x bare, 1.3 x text")};
 }
 
 void Measurement::idleCpuPerPage(int seconds)
@@ -253,8 +281,10 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "quorvel_measure: %s\n", qPrintable(failure));
         return 1;
     }
-    measurement.startUp(15);
-    measurement.idleMemory();
+    for (int scale : {1, 2}) {
+        measurement.startUp(15, scale);
+        measurement.idleMemory(scale);
+    }
     measurement.idleCpuPerPage(10);
     measurement.countingCpu(10);
     measurement.benchmarkRow(

@@ -5,9 +5,9 @@
 
 // A rounded slab whose rim catches the light at the top left and falls into shade at the
 // bottom right, filled with a soft vertical shading of its colour.
-QImage drawBevelledSlab(QSize size, QColor face)
+QImage drawBevelledSlab(QSize size, QColor face, int scale)
 {
-    QImage slab(size, QImage::Format_ARGB32_Premultiplied);
+    QImage slab = blankPicture(size, QImage::Format_ARGB32_Premultiplied, scale);
     slab.fill(Qt::transparent);
     QPainter painter(&slab);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -33,7 +33,7 @@ QImage drawBevelledSlab(QSize size, QColor face)
     return slab;
 }
 
-QImage drawGreenButtonBacking(QSize size)
+QImage drawGreenButtonBacking(QSize size, int scale)
 {
-    return drawBevelledSlab(size, QColor(120, 196, 120));
+    return drawBevelledSlab(size, QColor(120, 196, 120), scale);
 }

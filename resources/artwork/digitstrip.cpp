@@ -44,9 +44,10 @@ void drawFrame(QPainter &painter, int cell)
 // The wheels of the odometer: white glyphs on near-black cells with a dim frame line, as an
 // 8-bit image with a grey palette. A palette entry of the highlight green is kept spare so
 // that the file stays a palette image rather than being stored as plain grey.
-QImage drawDigitStrip()
+QImage drawDigitStrip(int scale)
 {
-    QImage colour(CellWidth, CellHeight * CellCount, QImage::Format_RGB32);
+    QImage colour =
+        blankPicture(QSize(CellWidth, CellHeight * CellCount), QImage::Format_RGB32, scale);
     colour.fill(QColor(Background, Background, Background));
     QPainter painter(&colour);
     const QString alphabet = QStringLiteral("0123456789ABCDEF");

@@ -6,9 +6,9 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-QImage drawLogo()
+QImage drawLogo(int scale)
 {
-    QImage logo(100, 36, QImage::Format_RGB32);
+    QImage logo = blankPicture(QSize(100, 36), QImage::Format_RGB32, scale);
     logo.fill(QColor(palette::topBar));
     QPainter painter(&logo);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -29,20 +29,31 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    bool ok = save(folder, "pictures/logo.jpg", drawLogo(), "JPEG", 92);
-    ok = save(folder, "pictures/tab-face.png", drawTabFace(false), "PNG") && ok;
-    ok = save(folder, "pictures/tab-face-selected.png", drawTabFace(true), "PNG") && ok;
+    bool ok = true;
+    // The pictures at 1x, 2x and 3x: "name.png", "name@2x.png", "name@3x.png".
+    for (int scale : {1, 2, 3}) {
+        const auto saveAt = [&](const char *name, const char *extension, const QImage &image,
+                                const char *format, int quality = -1) {
+            const QString suffix =
+                scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+            const QString file = QLatin1String(name) + suffix + QLatin1String(extension);
+            ok = save(folder, qPrintable(file), image, format, quality) && ok;
+        };
+        saveAt("pictures/logo", ".jpg", drawLogo(scale), "JPEG", 92);
+        saveAt("pictures/tab-face", ".png", drawTabFace(false, scale), "PNG");
+        saveAt("pictures/tab-face-selected", ".png", drawTabFace(true, scale), "PNG");
+        saveAt("pictures/calculate-background", ".png", drawCalculateBackground(scale), "PNG");
+        saveAt("pictures/calculate-buttons", ".png", drawCalculateButtonPanel(scale), "PNG");
+        saveAt("pictures/minus2", ".png", drawNegativeBracket(scale), "PNG");
+        saveAt("pictures/odometer-background", ".png", drawOdometerBackground(scale), "PNG");
+        saveAt("pictures/button-backing", ".png", drawButtonBacking(scale), "PNG");
+        saveAt("pictures/Blue Rectangle", ".png", drawOdometerBoard(234, scale), "PNG");
+        saveAt("pictures/Blue Rectangle long", ".png", drawOdometerBoard(312, scale), "PNG");
+        saveAt("DIGITS", ".png", drawDigitStrip(scale), "PNG");
+    }
     for (int size : {48, 64, 128, 256}) {
         const QString name = QStringLiteral("../packaging/icons/%1.png").arg(size);
         ok = save(folder, qPrintable(name), drawAppIcon(size), "PNG") && ok;
     }
-    ok = save(folder, "DIGITS.png", drawDigitStrip(), "PNG") && ok;
-    ok = save(folder, "pictures/calculate-background.png", drawCalculateBackground(), "PNG") && ok;
-    ok = save(folder, "pictures/calculate-buttons.png", drawCalculateButtonPanel(), "PNG") && ok;
-    ok = save(folder, "pictures/minus2.png", drawNegativeBracket(), "PNG") && ok;
-    ok = save(folder, "pictures/odometer-background.png", drawOdometerBackground(), "PNG") && ok;
-    ok = save(folder, "pictures/button-backing.png", drawButtonBacking(), "PNG") && ok;
-    ok = save(folder, "pictures/Blue Rectangle.png", drawOdometerBoard(234), "PNG") && ok;
-    ok = save(folder, "pictures/Blue Rectangle long.png", drawOdometerBoard(312), "PNG") && ok;
     return ok ? 0 : 1;
 }

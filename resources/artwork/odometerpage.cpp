@@ -4,9 +4,10 @@
 #include <QPainter>
 #include <QPainterPath>
 
-QImage drawOdometerBackground()
+QImage drawOdometerBackground(int scale)
 {
-    QImage background(433, 298, QImage::Format_RGB32);
+    const QSize area(433, 298);
+    QImage background = blankPicture(area, QImage::Format_RGB32, scale);
     background.fill(Qt::white);
     QPainter painter(&background);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -17,16 +18,16 @@ QImage drawOdometerBackground()
                               QColor(220, 226, 255)};
     constexpr int barWidth = 34;
     constexpr int barStep = 62;
-    for (int bar = 0; bar * barStep < background.width() + background.height(); ++bar) {
-        const qreal left = bar * barStep - background.height() * 0.4;
+    for (int bar = 0; bar * barStep < area.width() + area.height(); ++bar) {
+        const qreal left = bar * barStep - area.height() * 0.4;
         QPainterPath slant;
-        slant.moveTo(left, background.height());
-        slant.lineTo(left + background.height() * 0.4, 0);
-        slant.lineTo(left + background.height() * 0.4 + barWidth, 0);
-        slant.lineTo(left + barWidth, background.height());
+        slant.moveTo(left, area.height());
+        slant.lineTo(left + area.height() * 0.4, 0);
+        slant.lineTo(left + area.height() * 0.4 + barWidth, 0);
+        slant.lineTo(left + barWidth, area.height());
         slant.closeSubpath();
         QColor colour = pastels[bar % 4];
-        QLinearGradient fade(0, 0, 0, background.height());
+        QLinearGradient fade(0, 0, 0, area.height());
         colour.setAlpha(230);
         fade.setColorAt(0, colour);
         colour.setAlpha(90);
@@ -39,12 +40,12 @@ QImage drawOdometerBackground()
     return background;
 }
 
-QImage drawButtonBacking()
+QImage drawButtonBacking(int scale)
 {
-    return drawGreenButtonBacking(QSize(81, 182));
+    return drawGreenButtonBacking(QSize(81, 182), scale);
 }
 
-QImage drawOdometerBoard(int width)
+QImage drawOdometerBoard(int width, int scale)
 {
-    return drawBevelledSlab(QSize(width, 180), QColor(178, 218, 246));
+    return drawBevelledSlab(QSize(width, 180), QColor(178, 218, 246), scale);
 }

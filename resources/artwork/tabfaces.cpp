@@ -6,9 +6,9 @@
 
 // A tab face is a shading over the tab's own fill: a rounded top edge, a soft light from
 // above and a thin border. Transparent corners let the strip's colour show.
-QImage drawTabFace(bool selected)
+QImage drawTabFace(bool selected, int scale)
 {
-    QImage face(58, 33, QImage::Format_ARGB32_Premultiplied);
+    QImage face = blankPicture(QSize(58, 33), QImage::Format_ARGB32_Premultiplied, scale);
     face.fill(Qt::transparent);
     QPainter painter(&face);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -3,6 +3,7 @@
 
 #include "app/basesu.h"
 #include "app/shelllauncher.h"
+#include "common/devicepicture.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -36,7 +37,7 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("About Quorvel"));
 
     auto *logo = new QLabel(this);
-    logo->setPixmap(QPixmap(QStringLiteral(":/pictures/logo.jpg")));
+    logo->setPixmap(devicePicture(QStringLiteral(":/pictures/logo.jpg")));
 
     auto *text = new QLabel(aboutText(), this);
     text->setObjectName(QStringLiteral("aboutText"));

@@ -27,12 +27,18 @@ int main(int, char *argv[])
                    stderr);
         return 2;
     }
-    // The program takes no command line: the toolkit sees the program name only.
-    int toolkitArgc = 1;
+    // The program takes no command line. The toolkit sees the program name, and the name of
+    // the menu entry for the X11 window's instance name, by which a task bar finds it.
+    char instanceOption[] = "-name";
+    char instanceName[] = "org.quorvel.Quorvel";
+    char *toolkitArgv[] = {argv[0], instanceOption, instanceName, nullptr};
+    int toolkitArgc = 3;
     beginDisplayStart();
-    QApplication application(toolkitArgc, argv);
+    QApplication application(toolkitArgc, toolkitArgv);
     endDisplayStart();
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
+    // The desktop finds the menu entry and icon of the window by this name.
+    QApplication::setDesktopFileName(QStringLiteral("org.quorvel.Quorvel"));
     Tfbases fbases;
     fbases.show();
     return QApplication::exec();

@@ -5,12 +5,14 @@
 #include "pages/calculate/calculatepage.h"
 #include "pages/odometer/odometerpage.h"
 #include "pages/table/tablepage.h"
+#include "common/devicepicture.h"
 #include "toolkit/facetabbar.h"
 #include "toolkit/look.h"
 #include "toolkit/picturebox.h"
 #include "toolkit/wholenumberedit.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QRadioButton>
 #include <QShortcut>
@@ -22,8 +24,18 @@ constexpr int topBarHeight = 41;
 constexpr int narrowOuterWidth = 442;
 constexpr int narrowOuterHeight = 356;
 constexpr int tableOuterWidth = 857;
+constexpr int maximiseSettleTime = 100; // milliseconds
 
 enum Page { OdometerTab = 0, CalculateTab = 1, TableTab = 2 };
+
+// The icon theme's, where the program is installed; else the one built in.
+QIcon programIcon()
+{
+    QIcon builtIn;
+    for (int size : {48, 64, 128, 256})
+        builtIn.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    return QIcon::fromTheme(QStringLiteral("org.quorvel.Quorvel"), builtIn);
+}
 
 QRadioButton *makeRadioButton(QWidget *parent, const char *name, const QString &caption,
                               const QRect &place)
@@ -40,10 +52,9 @@ Tfbases::Tfbases(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("fbases"));
     setWindowTitle(QStringLiteral("Numeric Formats"));
+    setWindowIcon(programIcon());
     setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, QColor(palette::page));
-    setPalette(white);
+    setPalette(windowPalette());
     setFont(roleFont(FontRole::WindowText));
     resize(narrowOuterWidth, narrowOuterHeight);
 
@@ -79,14 +90,14 @@ void Tfbases::buildTopBar()
     Image1 = new PictureBox(Panel1);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(2, 2, 105, 42);
-    Image1->setPicture(QPixmap(QStringLiteral(":/pictures/logo.jpg")));
+    Image1->setPicture(devicePicture(QStringLiteral(":/pictures/logo.jpg")));
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->setAccessibleName(QStringLiteral("Quorvel web page"));
     connect(Image1, &PictureBox::clicked, this, &Tfbases::Image1Click);
 
     FaceTabBar::Look look;
-    look.normalFace = QImage(QStringLiteral(":/pictures/tab-face.png"));
-    look.selectedFace = QImage(QStringLiteral(":/pictures/tab-face-selected.png"));
+    look.normalFace = deviceImage(QStringLiteral(":/pictures/tab-face.png"));
+    look.selectedFace = deviceImage(QStringLiteral(":/pictures/tab-face-selected.png"));
     look.stripColor = QColor(palette::topBar);
     look.normalColor = QColor(palette::unselectedTab);
     look.selectedColor = QColor(palette::selectedTab);
@@ -250,11 +261,34 @@ void Tfbases::resizeEvent(QResizeEvent *event)
     FormResize();
 }
 
+void Tfbases::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // The narrow pages hold their size, so they refuse a maximise. The window system tells
+    // the new state before it has moved the window; once it has, the window goes back to
+    // where it stood.
+    if (event->type() == QEvent::WindowStateChange && isMaximized() &&
+        tabs->currentIndex() != TableTab) {
+        const QPoint place = pos();
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+        QTimer::singleShot(maximiseSettleTime, this, [this, place] { move(place); });
+    }
+}
+
 void Tfbases::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
     // The window system may report the frame only after the window is placed.
     FormResize();
+}
+
+void Tfbases::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Where the toolkit draws the frame itself (Wayland), the frame is known once the
+    // window is shown and before its first frame is drawn, and no move follows to hold
+    // the size: hold it then, so that the first frame already has the page's outer size.
+    QMetaObject::invokeMethod(this, &Tfbases::FormResize, Qt::QueuedConnection);
 }
 
 void Tfbases::setOuterWidth(int width)

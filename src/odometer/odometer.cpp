@@ -1,6 +1,7 @@
 #include "odometer/odometer.h"
 
 #include "common/accessibletext.h"
+#include "common/devicepicture.h"
 #include "odometer/conversions.h"
 #include "odometer/digitcell.h"
 #include "odometer/imagerows.h"
@@ -67,13 +68,17 @@ TOdometer::TOdometer(QWidget *parent) : QWidget(parent), FrameTimer(new QTimer(t
 
     // Wheels are composed by plain row copies, so both strips are held in the 32-bit format
     // of CellImage and BackImage.
-    DigitStrip = QImage(QStringLiteral(":/DIGITS")).convertToFormat(QImage::Format_RGB32);
+    // The strip is the one drawn for the screen's resolution; the wheels are composed in its
+    // device pixels, while the control's size stays in layout pixels.
+    const QImage strip = deviceImage(QStringLiteral(":/DIGITS"));
+    m_scale = qMax(1, qRound(strip.devicePixelRatio()));
+    DigitStrip = strip.convertToFormat(QImage::Format_RGB32);
     HighlightStrip = makeHighlightStrip(DigitStrip);
 
-    CellHeight = static_cast<quint8>(DigitStrip.height() / StripCellCount);
-    CellImage = QImage(DigitStrip.width(), CellHeight, QImage::Format_RGB32);
+    CellHeight = static_cast<quint8>(DigitStrip.height() / StripCellCount / m_scale);
+    CellImage = QImage(DigitStrip.width(), CellHeight * m_scale, QImage::Format_RGB32);
     setFixedHeight(CellHeight);
-    BackImage = QImage(0, CellHeight, QImage::Format_RGB32);
+    BackImage = QImage(0, CellHeight * m_scale, QImage::Format_RGB32);
 
     SetDigitCount(8);
     ComputeLimit();
@@ -113,8 +118,9 @@ void TOdometer::SetDigitCount(quint8 digitCount)
         return;
     FrameTimer->stop();
     m_digitCount = digitCount;
-    setFixedWidth(DigitStrip.width() * digitCount);
-    BackImage = QImage(width(), CellHeight, QImage::Format_RGB32);
+    setFixedWidth(DigitStrip.width() / m_scale * digitCount);
+    BackImage = QImage(width() * m_scale, CellHeight * m_scale, QImage::Format_RGB32);
+    BackImage.setDevicePixelRatio(m_scale);
     ComputeLimit();
     SetValue(m_value);
 }
@@ -240,7 +246,7 @@ void TOdometer::composeWheels(const std::string &fromText, const std::string &to
         const QImage &strip = isHighlighted(wheel) ? HighlightStrip : DigitStrip;
         ComposeDigitCell(fromText[wheel], toText[wheel], CellImage, strip, fraction, m_value, m_limit,
                          incrementing, m_baseType, m_incTopToBottom);
-        copyImageRows(CellImage, 0, CellHeight, BackImage, wheel * CellImage.width(), 0);
+        copyImageRows(CellImage, 0, CellImage.height(), BackImage, wheel * CellImage.width(), 0);
     }
 }
 
@@ -270,7 +276,8 @@ void TOdometer::describeDigits(const std::string &digits)
 void TOdometer::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.drawImage(event->rect(), BackImage, event->rect());
+    const QRect area = event->rect();
+    painter.drawImage(area, BackImage, QRect(area.topLeft() * m_scale, area.size() * m_scale));
 }
 
 void TOdometer::mouseMoveEvent(QMouseEvent *event)

@@ -88,6 +88,7 @@ private:
     QImage CellImage;
     quint8 m_digitCount = 0;
     quint8 CellHeight = 0;
+    int m_scale = 1; // device pixels to a layout pixel in the strip and the composed wheels
     QImage DigitStrip;
     QImage HighlightStrip;
     QImage BackImage;

@@ -1,23 +1,24 @@
 #include "toolkit/look.h"
 
 #include <QFont>
-#include <QFontDatabase>
-#include <QStringList>
+#include <QPalette>
 
 namespace {
 
+// Debian's scalable faces for the families the layout names. FreeSans keeps every Tahoma
+// caption within the place the layout gives it and has a drawn bold; Comic Neue has the
+// rounded hand of Comic Sans and a bold of its own. A real face of the named family, where
+// one is installed, is still used first.
 struct StandIn
 {
     const char *family; // the name the layout asks for
-    const char *files[2];
+    const char *face;
 };
 
 constexpr StandIn standIns[] = {
-    {"Tahoma", {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}},
-    {"MS Sans Serif", {"/usr/share/wine/fonts/ms_sans_serif.ttf", nullptr}},
-    {"Comic Sans MS",
-     {"/usr/share/fonts/opentype/comic-neue/ComicNeue-Regular.otf",
-      "/usr/share/fonts/opentype/comic-neue/ComicNeue-Bold.otf"}},
+    {"Tahoma", "FreeSans"},
+    {"MS Sans Serif", "FreeSans"},
+    {"Comic Sans MS", "Comic Neue"},
 };
 
 } // namespace
@@ -28,19 +29,9 @@ void registerStandInFonts()
     if (registered)
         return;
     registered = true;
-    for (const StandIn &standIn : standIns) {
-        for (const char *file : standIn.files) {
-            if (!file)
-                continue;
-            const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(file));
-            if (id < 0)
-                continue;
-            const QStringList families = QFontDatabase::applicationFontFamilies(id);
-            const QString wanted = QString::fromLatin1(standIn.family);
-            if (!families.isEmpty() && !families.contains(wanted))
-                QFont::insertSubstitution(wanted, families.first());
-        }
-    }
+    for (const StandIn &standIn : standIns)
+        QFont::insertSubstitution(QString::fromLatin1(standIn.family),
+                                  QString::fromLatin1(standIn.face));
 }
 
 namespace {
@@ -84,4 +75,36 @@ QFont roleFont(FontRole role)
         break;
     }
     return pixelFont("MS Sans Serif", 11);
+}
+
+QPalette windowPalette()
+{
+    using namespace palette;
+    QPalette colors;
+    const auto pin = [&colors](QPalette::ColorRole role, QRgb rgb) {
+        colors.setColor(role, QColor(rgb));
+    };
+    pin(QPalette::Window, page);
+    pin(QPalette::WindowText, windowText);
+    pin(QPalette::Base, page);
+    pin(QPalette::AlternateBase, alternateBase);
+    pin(QPalette::Text, windowText);
+    pin(QPalette::PlaceholderText, disabledCaption);
+    pin(QPalette::Button, controlFace);
+    pin(QPalette::ButtonText, windowText);
+    pin(QPalette::BrightText, page);
+    pin(QPalette::Light, page);
+    pin(QPalette::Midlight, controlMidlight);
+    pin(QPalette::Mid, controlMid);
+    pin(QPalette::Dark, controlDark);
+    pin(QPalette::Shadow, controlShadow);
+    pin(QPalette::Highlight, editSelection);
+    pin(QPalette::HighlightedText, page);
+    pin(QPalette::Link, linkText);
+    pin(QPalette::LinkVisited, visitedLinkText);
+    pin(QPalette::ToolTipBase, toolTip);
+    pin(QPalette::ToolTipText, windowText);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        colors.setColor(QPalette::Disabled, role, QColor(disabledCaption));
+    return colors;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPalette>
 #include <QRgb>
 
 // The window's look in one place: the faces it draws its text in, by what the text is,
@@ -25,9 +26,13 @@ enum class FontRole {
 // families the layout names resolve to them.
 QFont roleFont(FontRole role);
 
-// Registers the metric-compatible faces that stand in for "Tahoma", "MS Sans Serif" and
-// "Comic Sans MS". Missing files are skipped; ordinary font substitution then applies.
+// Makes "Tahoma", "MS Sans Serif" and "Comic Sans MS" resolve to the scalable faces that
+// stand in for them where the system has no face of that name.
 void registerStandInFonts();
+
+// Every colour role of the window and its children, pinned, so that the pages look as
+// designed under any system colour scheme and style.
+QPalette windowPalette();
 
 namespace palette {
 
@@ -59,5 +64,15 @@ inline constexpr QRgb gridHeaderLines = qRgb(160, 176, 199);
 inline constexpr QRgb gridLines = qRgb(192, 192, 192);
 inline constexpr QRgb gridSelectionFill = qRgb(183, 219, 255);
 inline constexpr QRgb gridSelectionText = qRgb(0, 0, 0);
+inline constexpr QRgb alternateBase = qRgb(245, 245, 245);
+inline constexpr QRgb controlFace = qRgb(240, 240, 240); // radio marks and box frames
+inline constexpr QRgb controlMidlight = qRgb(227, 227, 227);
+inline constexpr QRgb controlMid = qRgb(160, 160, 160);
+inline constexpr QRgb controlDark = qRgb(105, 105, 105);
+inline constexpr QRgb controlShadow = qRgb(64, 64, 64);
+inline constexpr QRgb editSelection = qRgb(0, 120, 215); // selected text in the boxes
+inline constexpr QRgb linkText = qRgb(0, 102, 204);
+inline constexpr QRgb visitedLinkText = qRgb(102, 51, 153);
+inline constexpr QRgb toolTip = qRgb(255, 255, 225);
 
 } // namespace palette

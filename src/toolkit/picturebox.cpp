@@ -1,5 +1,7 @@
 #include "toolkit/picturebox.h"
 
+#include "common/devicepicture.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -9,7 +11,7 @@ void PictureBox::setPicture(const QPixmap &picture)
 {
     m_picture = picture;
     if (m_autoSize)
-        resize(m_picture.size());
+        resize(m_picture.deviceIndependentSize().toSize());
     update();
 }
 
@@ -20,7 +22,7 @@ PictureBox *addPictureBox(QWidget *parent, const char *name, QPoint place, const
     picture->move(place);
     picture->setAutoSize(true);
     if (!file.isEmpty())
-        picture->setPicture(QPixmap(file));
+        picture->setPicture(devicePicture(file));
     return picture;
 }
 
@@ -28,7 +30,7 @@ void PictureBox::setAutoSize(bool on)
 {
     m_autoSize = on;
     if (on && !m_picture.isNull())
-        resize(m_picture.size());
+        resize(m_picture.deviceIndependentSize().toSize());
 }
 
 void PictureBox::paintEvent(QPaintEvent *)

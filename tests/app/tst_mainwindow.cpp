@@ -7,8 +7,14 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QRadioButton>
+#include <QRawFont>
+#include <QScopeGuard>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTabBar>
 #include <QTest>
 #include <QTextBrowser>
@@ -17,6 +23,38 @@
 namespace {
 
 QStringList capturedTrace;
+
+// The components in view whose caption runs past their place, or whose face is not the
+// scalable, truly bold or regular one its font asks for.
+QStringList captionsNotWhole(const QWidget *window)
+{
+    QStringList faults;
+    const auto check = [&faults](const QWidget *part, const QString &caption, int room) {
+        if (caption.trimmed().isEmpty() || !part->isVisible())
+            return;
+        const QFont font = part->font();
+        const QFontInfo face(font);
+        const bool boldDrawn = QRawFont::fromFont(font).weight() >= QFont::DemiBold;
+        if (part->fontMetrics().horizontalAdvance(caption) > room)
+            faults << part->objectName() + QLatin1String(" cut: ") + caption;
+        if (!QFontDatabase::isSmoothlyScalable(face.family(), face.styleName()))
+            faults << part->objectName() + QLatin1String(" not scalable: ") + face.family();
+        if (boldDrawn != font.bold())
+            faults << part->objectName() + QLatin1String(" wrong weight: ") + face.family();
+    };
+    for (const QLabel *label : window->findChildren<QLabel *>())
+        check(label, label->text(), label->contentsRect().width());
+    for (const QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        const bool radio = qobject_cast<const QRadioButton *>(button);
+        // A radio button's mark comes before its caption; the style says how wide both are.
+        const int room = radio ? button->width() - (button->sizeHint().width() -
+                                                    button->fontMetrics().horizontalAdvance(
+                                                        button->text()))
+                               : button->width();
+        check(button, button->text(), room);
+    }
+    return faults;
+}
 
 void captureTrace(QtMsgType, const QMessageLogContext &context, const QString &message)
 {
@@ -42,6 +80,9 @@ private slots:
     void widthButtonsSetTheLimitsOfCenter();
     void enteringOdometerOrTableChecksOneByte();
     void hintLabelsGoAfterTenSecondsForGood();
+    void everyCaptionShowsWholeInAScalableFace();
+    void pagesLookTheSameUnderAnySystemColoursAndStyle_data();
+    void pagesLookTheSameUnderAnySystemColoursAndStyle();
     void traceLinesAreCutAt255Characters();
     void guideSectionRunsToTheNextHeadingOfItsLevel();
     void f1ShowsTheHelpOfThePageInView();
@@ -211,6 +252,93 @@ void TestMainWindow::hintLabelsGoAfterTenSecondsForGood()
     QVERIFY(!label6->isVisible());
     QCOMPARE(label5->geometry(), QRect(160, 234, 120, 13));
     QCOMPARE(label6->geometry(), QRect(160, 248, 141, 13));
+}
+
+void TestMainWindow::everyCaptionShowsWholeInAScalableFace()
+{
+    for (const char *width : {"RadioButton1", "RadioButton2"}) {
+        child<QRadioButton>(width)->click();
+        QCOMPARE(captionsNotWhole(window), QStringList());
+    }
+    selectTab(1);
+    const auto type = [this](const char *keys) {
+        for (const char *key = keys; *key; ++key)
+            window->FormKeyPress(QLatin1Char(*key));
+    };
+    QCOMPARE(captionsNotWhole(window), QStringList()); // the first number
+    type("FFFF");
+    QCOMPARE(captionsNotWhole(window), QStringList()); // the second number
+    type("1\r");
+    QCOMPARE(captionsNotWhole(window), QStringList()); // the choice of + or -
+    child<QAbstractButton>("W7SpeedButton7")->click();
+    QCOMPARE(captionsNotWhole(window), QStringList()); // the working, a negative result
+    for (const char *radix : {"W7SpeedButton5", "W7SpeedButton8"}) {
+        child<QAbstractButton>(radix)->click();
+        QCOMPARE(captionsNotWhole(window), QStringList());
+    }
+    selectTab(2);
+    for (const char *width : {"RadioButton2", "RadioButton1"}) {
+        child<QRadioButton>(width)->click();
+        QCOMPARE(captionsNotWhole(window), QStringList());
+    }
+}
+
+void TestMainWindow::pagesLookTheSameUnderAnySystemColoursAndStyle_data()
+{
+    QTest::addColumn<QString>("style");
+    QTest::addColumn<QPalette>("system");
+    QPalette dark(QColor(53, 53, 53), QColor(42, 42, 42));
+    dark.setColor(QPalette::WindowText, QColor(240, 240, 240));
+    dark.setColor(QPalette::Text, QColor(240, 240, 240));
+    dark.setColor(QPalette::ButtonText, QColor(240, 240, 240));
+    QPalette highContrast(Qt::white, Qt::black);
+    highContrast.setColor(QPalette::WindowText, Qt::yellow);
+    highContrast.setColor(QPalette::Text, Qt::yellow);
+    highContrast.setColor(QPalette::Highlight, Qt::cyan);
+    for (const char *style : {"Fusion", "Windows"}) {
+        const QString name = QString::fromLatin1(style);
+        QTest::addRow("%s dark", style) << name << dark;
+        QTest::addRow("%s high contrast", style) << name << highContrast;
+    }
+}
+
+void TestMainWindow::pagesLookTheSameUnderAnySystemColoursAndStyle()
+{
+    QFETCH(QString, style);
+    QFETCH(QPalette, system);
+    const QPalette light = QApplication::palette();
+    const QString usualStyle = QApplication::style()->name();
+    const auto restore = qScopeGuard([&] {
+        QApplication::setStyle(QStyleFactory::create(usualStyle));
+        QApplication::setPalette(light);
+    });
+    QApplication::setStyle(QStyleFactory::create(style));
+    QApplication::setPalette(light);
+    const auto pageShots = [] {
+        Tfbases shown;
+        shown.show();
+        QList<QImage> shots;
+        for (int tab : {0, 1, 2}) {
+            windowPart<QTabBar>(&shown, "tabs")->setCurrentIndex(tab);
+            shots << shown.grab().toImage();
+        }
+        return shots;
+    };
+    const QList<QImage> designed = pageShots();
+    QApplication::setPalette(system);
+    const QList<QImage> underSystem = pageShots();
+    for (int tab : {0, 1, 2}) {
+        const QImage &expected = designed.at(tab);
+        const QImage &actual = underSystem.at(tab);
+        QCOMPARE(actual.size(), expected.size());
+        int differing = 0;
+        for (int y = 0; y < expected.height(); ++y)
+            for (int x = 0; x < expected.width(); ++x)
+                differing += expected.pixel(x, y) != actual.pixel(x, y);
+        QVERIFY2(differing == 0, qPrintable(QStringLiteral("page %1: %2 pixels differ")
+                                                .arg(tab)
+                                                .arg(differing)));
+    }
 }
 
 void TestMainWindow::traceLinesAreCutAt255Characters()

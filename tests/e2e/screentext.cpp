@@ -45,16 +45,16 @@ QRect inkBounds(const QImage &mask, int left, int right)
     return bounds;
 }
 
-QImage drawnGlyph(const QFont &font, QChar character)
+QImage drawnText(const QFont &font, const QString &text)
 {
     const QFontMetrics metrics(font);
-    QImage picture(metrics.horizontalAdvance(character) + 8, metrics.height() + 8,
+    QImage picture(metrics.horizontalAdvance(text) + 8, metrics.height() + 8,
                    QImage::Format_RGB32);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    painter.drawText(4, 4 + metrics.ascent(), QString(character));
+    painter.drawText(4, 4 + metrics.ascent(), text);
     return picture;
 }
 
@@ -84,12 +84,22 @@ QFont programFont(const char *family, int pixelSize, bool bold)
 ScreenText::ScreenText(const QFont &font, const QString &alphabet, InkTest isInk)
     : m_isInk(std::move(isInk))
 {
-    for (QChar character : alphabet) {
-        const QImage picture = drawnGlyph(font, character);
+    QStringList texts;
+    for (QChar first : alphabet) {
+        texts << QString(first);
+        for (QChar second : alphabet)
+            texts << QString(first) + second;
+    }
+    for (const QString &text : texts) {
+        const QImage picture = drawnText(font, text);
         const QImage mask = inkMask(picture, picture.rect(), darkInk);
-        const QRect bounds = inkBounds(mask, 0, mask.width() - 1);
-        if (!bounds.isEmpty())
-            m_glyphs.append({character, mask.copy(bounds)});
+        // A pair is kept where its glyphs touch or nearly do: rasterised on the screen they
+        // may run into one.
+        const QList<QRect> bounds = glyphBounds(mask);
+        const bool touching = bounds.size() == 1 ||
+                              (bounds.size() == 2 && bounds[1].left() - bounds[0].right() <= 4);
+        if (text.size() == 1 ? bounds.size() == 1 : touching)
+            m_glyphs.append({text, mask.copy(bounds.first().united(bounds.last()))});
     }
 }
 
@@ -98,7 +108,7 @@ QString ScreenText::read(const QImage &shot, const QRect &area) const
     const QImage ink = inkMask(shot, area, m_isInk);
     QString text;
     for (const QRect &bounds : glyphBounds(ink))
-        text += closestCharacter(ink.copy(bounds));
+        text += closestText(ink.copy(bounds));
     return text;
 }
 
@@ -118,11 +128,11 @@ QList<QRect> ScreenText::glyphBounds(const QImage &ink) const
     return glyphs;
 }
 
-QChar ScreenText::closestCharacter(const QImage &mask) const
+QString ScreenText::closestText(const QImage &mask) const
 {
     // Rasterising may differ by a pixel between the program's window and this picture, so
     // each candidate is tried at the offsets around the glyph's corner.
-    QChar closest = QChar::ReplacementCharacter;
+    QString closest = QChar(QChar::ReplacementCharacter);
     double bestScore = std::numeric_limits<double>::max();
     const int ink = inkCount(mask);
     for (const Glyph &glyph : m_glyphs) {
@@ -132,7 +142,7 @@ QChar ScreenText::closestCharacter(const QImage &mask) const
                 const double score = double(mismatches(mask, glyph.mask, dx, dy)) / total;
                 if (score < bestScore) {
                     bestScore = score;
-                    closest = glyph.character;
+                    closest = glyph.text;
                 }
             }
         }

@@ -11,7 +11,8 @@
 // Reads text off a screenshot without knowing what it should say: the ink in an area is cut
 // into glyphs at the ink-free columns between them, and each glyph is named after the
 // character of an alphabet whose picture, drawn here in the font the program uses, covers
-// it best. The fonts are the program's own stand-in faces.
+// it best. Two characters whose ink touches in the face are read as one glyph. The fonts are
+// the program's own stand-in faces.
 class ScreenText
 {
 public:
@@ -31,12 +32,12 @@ public:
 private:
     struct Glyph
     {
-        QChar character;
+        QString text;
         QImage mask; // ink only, cut to its bounds; white is ink
     };
 
     QList<QRect> glyphBounds(const QImage &ink) const;
-    QChar closestCharacter(const QImage &mask) const;
+    QString closestText(const QImage &mask) const;
 
     QList<Glyph> m_glyphs;
     InkTest m_isInk;

@@ -31,14 +31,17 @@ class PagesStory : public QObject
 private slots:
     void initTestCase();
     void captionIsExactlyTheWindowName();
+    void desktopKnowsTheWindowByItsMenuEntryAndIcon();
     void startsAt442By356AndHoldsItAgainstResizing();
     void tablePageIsWideWithAFreeHeight();
     void calculatePageIsNarrowWithoutTheWidthButtons();
     void odometerPageIsNarrowWithTheWidthButtons();
     void tablePageComesBackWideAtTheHeightItFinds();
     void f1OpensHelpAndItsAboutWindow();
+    void narrowPagesRefuseAMaximiseWhereTheyStand();
 
 private:
+    QString property(const QStringList &arguments);
     QSize outerSizeSoon(QSize expected);
     void openPage(Tab tab, const QString &shotName);
     bool shows(const QString &title);
@@ -72,6 +75,24 @@ void PagesStory::captionIsExactlyTheWindowName()
         QStringLiteral("xprop"),
         {QStringLiteral("-id"), QString::number(story.window()), QStringLiteral("_NET_WM_NAME")});
     QCOMPARE(name.trimmed(), QStringLiteral("_NET_WM_NAME(UTF8_STRING) = \"Numeric Formats\""));
+}
+
+QString PagesStory::property(const QStringList &arguments)
+{
+    return story.session()
+        .run(QStringLiteral("xprop"),
+             QStringList{QStringLiteral("-id"), QString::number(story.window())} + arguments)
+        .trimmed();
+}
+
+void PagesStory::desktopKnowsTheWindowByItsMenuEntryAndIcon()
+{
+    QCOMPARE(property({QStringLiteral("WM_CLASS")}),
+             QStringLiteral("WM_CLASS(STRING) = \"org.quorvel.Quorvel\", \"Quorvel\""));
+    // The first icon's width and height; openbox puts in none of its own.
+    QCOMPARE(property({QStringLiteral("-f"), QStringLiteral("_NET_WM_ICON"), QStringLiteral("32c"),
+                       QStringLiteral(" = $0, $1\n"), QStringLiteral("_NET_WM_ICON")}),
+             QStringLiteral("_NET_WM_ICON(CARDINAL) = 48, 48"));
 }
 
 void PagesStory::startsAt442By356AndHoldsItAgainstResizing()
@@ -154,6 +175,28 @@ void PagesStory::f1OpensHelpAndItsAboutWindow()
     story.session().pressKey(help, QStringLiteral("Escape"));
     QVERIFY(waitUntil([&] { return !shows(helpTitle); }, 5000));
     QCOMPARE(story.outerSize(), before);
+}
+
+void PagesStory::narrowPagesRefuseAMaximiseWhereTheyStand()
+{
+    for (Tab tab : {Tab::Calculate, Tab::Odometer}) {
+        QVERIFY(story.openPage(tab));
+        QCOMPARE(outerSizeSoon(narrowWindow), narrowWindow);
+        const QString window = QString::number(story.window());
+        story.session().run(QStringLiteral("xdotool"),
+                            {QStringLiteral("windowmove"), window, QStringLiteral("200"),
+                             QStringLiteral("150")});
+        QVERIFY(waitUntil(
+            [&] { return story.session().clientGeometry(story.window()).x() > 150; }, 5000));
+        const QRect before = story.session().clientGeometry(story.window());
+        story.session().run(QStringLiteral("wmctrl"),
+                            {QStringLiteral("-i"), QStringLiteral("-r"), window,
+                             QStringLiteral("-b"),
+                             QStringLiteral("add,maximized_vert,maximized_horz")});
+        QTest::qWait(1000); // the maximise and its refusal have come and gone by now
+        QCOMPARE(story.session().clientGeometry(story.window()), before);
+        QCOMPARE(story.outerSize(), narrowWindow);
+    }
 }
 
 QTEST_MAIN(PagesStory)

@@ -31,8 +31,14 @@ QStringList rowInView(const QImage &shot, int row)
 {
     static const ScreenText data(programFont("Tahoma", 19, false),
                                  QStringLiteral("0123456789ABCDEF-'\\"));
-    static const ScreenText header(programFont("Tahoma", 19, true),
-                                   QStringLiteral("BinaryOctalHexUnsignedSignedChar"));
+    // Drawn here with full hinting, the bold face's glyphs stand apart as on the screen.
+    static const ScreenText header(
+        [] {
+            QFont font = programFont("Tahoma", 19, true);
+            font.setHintingPreference(QFont::PreferFullHinting);
+            return font;
+        }(),
+        QStringLiteral("BinaryOctalHexUnsignedSignedChar"));
     QStringList texts;
     int left = 0;
     for (int width : columnWidths) {

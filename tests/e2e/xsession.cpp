@@ -53,9 +53,7 @@ XSession::XSession()
         m_failure = QStringLiteral("openbox did not start on ") + m_display;
 }
 
-namespace {
-
-void stop(QProcess *process)
+void stopProcess(QProcess *process)
 {
     if (!process || process->state() == QProcess::NotRunning)
         return;
@@ -66,17 +64,15 @@ void stop(QProcess *process)
     }
 }
 
-} // namespace
-
 XSession::~XSession()
 {
     for (auto *process : {m_program.get(), m_windowManager.get(), m_server.get()})
-        stop(process);
+        stopProcess(process);
 }
 
 void XSession::stopProgram()
 {
-    stop(m_program.get());
+    stopProcess(m_program.get());
 }
 
 bool XSession::startServer()

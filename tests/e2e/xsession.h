@@ -69,6 +69,9 @@ private:
     std::unique_ptr<QProcess> m_program;
 };
 
+// Asks the process to end, and ends it if it has not within three seconds.
+void stopProcess(QProcess *process);
+
 // Polls the condition every 50 ms until it holds or the time is up.
 bool waitUntil(const std::function<bool()> &condition, int timeoutMs);
 

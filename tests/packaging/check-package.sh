@@ -29,6 +29,8 @@ done
 [[ -f $root/icons/hicolor/scalable/apps/org.quorvel.Quorvel.svg ]] || fail "no scalable icon"
 
 desktop-file-validate "$desktop" || fail "menu entry does not validate"
+# Task bars group the window with its entry by the window's instance name.
+grep -qx "StartupWMClass=org.quorvel.Quorvel" "$desktop" || fail "menu entry lacks StartupWMClass"
 validation=$(appstreamcli validate --no-net "$metainfo" 2>&1) ||
     fail "metadata does not validate: $validation"
 grep -q '^[EW]:' <<<"$validation" && fail "metadata validates with warnings: $validation"

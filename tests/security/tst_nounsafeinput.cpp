@@ -47,7 +47,6 @@ constexpr const char *systemPlaces[] = {
     "/var/cache/fontconfig/",
     "/usr/share/fonts/",
     "/usr/local/share/fonts/",
-    "/usr/share/wine/fonts/",
     ":/non-existent", // the fixed name Qt's font database gives fontconfig for a font in memory
     "/proc/",         // the kernel's views
     "/sys/",

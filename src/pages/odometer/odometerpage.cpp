@@ -3,6 +3,7 @@
 #include "odometer/odometer.h"
 #include "pages/odometer/odometerlayout.h"
 #include "pages/odometer/widthwrap.h"
+#include "common/devicepicture.h"
 #include "toolkit/look.h"
 #include "toolkit/picturebox.h"
 #include "toolkit/picturecontainer.h"
@@ -39,8 +40,8 @@ QLabel *makeLabel(QWidget *parent, const char *name, const char *caption, QRect 
     return label;
 }
 
-// The bold face that stands in for Tahoma runs wider than the one the places were measured
-// for; a value label grows to the right rather than cut its caption.
+// Should the face that serves the bold Tahoma run wider than the one the places were
+// measured for, a value label grows to the right rather than cut its caption.
 QLabel *makeValueLabel(QWidget *parent, const char *name, const char *caption, QRect place)
 {
     QLabel *label = makeLabel(parent, name, caption, place);
@@ -73,7 +74,7 @@ OdometerPage::OdometerPage(QWidget *parent) : QWidget(parent)
     PICTURES->setObjectName(QStringLiteral("PICTURES"));
     for (const QString &name :
          {QStringLiteral("Blue Rectangle.png"), QStringLiteral("Blue Rectangle long.png")})
-        PICTURES->add(name, QPixmap(QStringLiteral(":/pictures/") + name));
+        PICTURES->add(name, devicePicture(QStringLiteral(":/pictures/") + name));
 
     // Created in stacking order: each control lies on top of those made before it.
     AdvGDIPPicture3 = addPictureBox(this, "AdvGDIPPicture3", {0, 0},

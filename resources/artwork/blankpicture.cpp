@@ -1,0 +1,8 @@
+#include "artwork.h"
+
+QImage blankPicture(QSize size, QImage::Format format, int scale)
+{
+    QImage picture(size * scale, format);
+    picture.setDevicePixelRatio(scale);
+    return picture;
+}

@@ -1,0 +1,206 @@
+// The main window in a real session, X11 under openbox or Wayland under weston as
+// QUORVEL_SESSION says, at the scale QT_SCALE_FACTOR gives: the outer size from the first
+// frame the window system shows, the size each page holds, and each page's look under a
+// light and a dark system scheme, kept as screenshots.
+#include "app/basesu.h"
+#include "westonsession.h"
+#include "xsession.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTabBar>
+#include <QTest>
+#include <QWindow>
+
+#include <memory>
+
+namespace {
+
+constexpr QSize narrowWindow(442, 356);
+constexpr int tableWidth = 857;
+
+// The outer size of a window when the window system first shows it.
+class FirstFrameWatch : public QObject
+{
+public:
+    explicit FirstFrameWatch(QWidget *window) : m_window(window)
+    {
+        window->winId();
+        window->windowHandle()->installEventFilter(this);
+    }
+    QSize size() const { return m_size; }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && m_size.isEmpty() &&
+            m_window->windowHandle()->isExposed())
+            m_size = m_window->frameGeometry().size();
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+    QSize m_size;
+};
+
+QPalette darkScheme()
+{
+    QPalette dark(QColor(53, 53, 53), QColor(42, 42, 42));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(240, 240, 240));
+    return dark;
+}
+
+int differingPixels(const QImage &one, const QImage &other)
+{
+    if (one.size() != other.size())
+        return one.width() * one.height();
+    int differing = 0;
+    for (int y = 0; y < one.height(); ++y)
+        for (int x = 0; x < one.width(); ++x)
+            differing += one.pixel(x, y) != other.pixel(x, y);
+    return differing;
+}
+
+} // namespace
+
+class WindowOnScreen : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void firstFrameHasThePageSize();
+    void pagesHoldTheirSize();
+    void pagesLookTheSameInADarkScheme();
+    void picturesShowAtTheScreensResolution();
+
+private:
+    QSize outerSize() const { return m_window->frameGeometry().size(); }
+    void selectTab(int index)
+    {
+        m_window->findChild<QTabBar *>(QStringLiteral("tabs"))->setCurrentIndex(index);
+    }
+
+    std::unique_ptr<Tfbases> m_window;
+    std::unique_ptr<FirstFrameWatch> m_firstFrame;
+    QString m_folder;
+};
+
+void WindowOnScreen::initTestCase()
+{
+    m_folder = screenshotFolder() + QStringLiteral("/window/") +
+               qEnvironmentVariable("QUORVEL_SESSION") + QStringLiteral("-scale-") +
+               qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1"));
+    QDir(m_folder).removeRecursively();
+    QDir().mkpath(m_folder);
+    m_window = std::make_unique<Tfbases>();
+    m_firstFrame = std::make_unique<FirstFrameWatch>(m_window.get());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void WindowOnScreen::cleanupTestCase()
+{
+    m_firstFrame.reset();
+    m_window.reset();
+}
+
+void WindowOnScreen::firstFrameHasThePageSize()
+{
+    QCOMPARE(m_firstFrame->size(), narrowWindow);
+    QCOMPARE(outerSize(), narrowWindow);
+}
+
+void WindowOnScreen::pagesHoldTheirSize()
+{
+    for (int tab : {1, 0}) {
+        selectTab(tab);
+        QTRY_COMPARE(outerSize(), narrowWindow);
+        m_window->resize(700, 600);
+        QTRY_COMPARE(outerSize(), narrowWindow);
+    }
+    selectTab(2);
+    QTRY_COMPARE(outerSize().width(), tableWidth);
+    const int clientHeight = m_window->height();
+    m_window->resize(600, clientHeight + 120);
+    QTRY_COMPARE(outerSize().width(), tableWidth);
+    QTRY_COMPARE(m_window->height(), clientHeight + 120);
+    selectTab(0);
+    QTRY_COMPARE(outerSize(), narrowWindow);
+}
+
+void WindowOnScreen::pagesLookTheSameInADarkScheme()
+{
+    const QPalette light = QApplication::palette();
+    const char *const pages[] = {"odometer", "calculate", "table"};
+    for (int tab : {0, 1, 2}) {
+        const QLatin1String page(pages[tab]);
+        selectTab(tab);
+        QTest::qWait(100); // the page's size settles with the window system
+        const QImage lit = m_window->grab().toImage();
+        QApplication::setPalette(darkScheme());
+        const QImage dark = m_window->grab().toImage();
+        QApplication::setPalette(light);
+        lit.save(m_folder + QStringLiteral("/%1-light.png").arg(page));
+        dark.save(m_folder + QStringLiteral("/%1-dark.png").arg(page));
+        QCOMPARE(differingPixels(lit, dark), 0);
+    }
+}
+
+void WindowOnScreen::picturesShowAtTheScreensResolution()
+{
+    selectTab(0);
+    const int scale = qRound(m_window->devicePixelRatio());
+    const QImage shot = m_window->grab().toImage();
+    const QString copy = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+    const QImage background =
+        QImage(QStringLiteral(":/pictures/odometer-background%1.png").arg(copy))
+            .convertToFormat(shot.format());
+    QVERIFY(!background.isNull());
+    // A corner of the page's background that nothing covers, beside the push buttons'
+    // slab and below the top bar, pixel for pixel as drawn for this resolution.
+    const QRect corner(0, 2, 16, 36);
+    const QRect inPicture(corner.topLeft() * scale, corner.size() * scale);
+    const QImage shown = shot.copy(inPicture.translated(QPoint(1, 40) * scale));
+    QCOMPARE(differingPixels(shown, background.copy(inPicture)), 0);
+
+    // The binary odometer's first wheel stands on "0", the strip's first cell, composed in
+    // the device pixels of the strip drawn for this resolution.
+    const QImage strip = QImage(QStringLiteral(":/DIGITS") + copy).convertToFormat(shot.format());
+    const QWidget *od1 = m_window->findChild<QWidget *>(QStringLiteral("Od1"));
+    QCOMPARE(od1->height(), 20);
+    const QRect wheel(od1->mapTo(m_window.get(), QPoint(0, 0)) * scale, QSize(15, 20) * scale);
+    QCOMPARE(differingPixels(shot.copy(wheel), strip.copy(QRect(QPoint(0, 0), wheel.size()))), 0);
+}
+
+int main(int argc, char *argv[])
+{
+    // The session runs before the toolkit starts, so that the toolkit connects to it.
+    std::unique_ptr<XSession> x11;
+    std::unique_ptr<WestonSession> wayland;
+    QString failure;
+    if (qEnvironmentVariable("QUORVEL_SESSION") == QLatin1String("wayland")) {
+        wayland = std::make_unique<WestonSession>();
+        failure = wayland->failure();
+        for (const QString &entry : wayland->clientEnvironment())
+            qputenv(qPrintable(entry.section(QLatin1Char('='), 0, 0)),
+                    entry.section(QLatin1Char('='), 1).toLocal8Bit());
+    } else {
+        x11 = std::make_unique<XSession>();
+        failure = x11->failure();
+        qputenv("QT_QPA_PLATFORM", "xcb");
+        qputenv("DISPLAY", x11->display().toLocal8Bit());
+    }
+    if (!failure.isEmpty()) {
+        qCritical("%s", qPrintable(failure));
+        return 1;
+    }
+    QApplication application(argc, argv);
+    WindowOnScreen test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_e2e_window.moc"
