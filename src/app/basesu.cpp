@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QTimer>
@@ -82,6 +83,7 @@ void Tfbases::buildTopBar()
     Image1->setPicture(QPixmap(QStringLiteral(":/pictures/logo.jpg")));
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->setAccessibleName(QStringLiteral("Quorvel web page"));
+    Image1->setToolTip(tr("Open the Quorvel web page"));
     connect(Image1, &PictureBox::clicked, this, &Tfbases::Image1Click);
 
     FaceTabBar::Look look;
@@ -100,6 +102,7 @@ void Tfbases::buildTopBar()
     for (const char *caption : {"Odometer", "Calculate", "Table"})
         tabs->addTab(QString::fromLatin1(caption));
     tabs->setCurrentIndex(OdometerTab);
+    tabs->setToolTip(tr("Choose a page (Ctrl+Tab, Ctrl+Page Down, Ctrl+Page Up)"));
     connect(tabs, &QTabBar::currentChanged, this, &Tfbases::tabsChanged);
 
     RadioButton1 =
@@ -109,6 +112,8 @@ void Tfbases::buildTopBar()
     RadioButton3 =
         makeRadioButton(Panel1, "RadioButton3", QStringLiteral("4 bytes"), QRect(456, 4, 65, 17));
     RadioButton3->hide();
+    RadioButton1->setToolTip(tr("Values of one byte: 0 to 255, or -128 to 127"));
+    RadioButton2->setToolTip(tr("Values of two bytes: 0 to 65535, or -32768 to 32767"));
     RadioButton1->setChecked(true);
     for (QRadioButton *button : {RadioButton1, RadioButton2, RadioButton3}) {
         connect(button, &QRadioButton::toggled, this, [this](bool checked) {
@@ -121,6 +126,7 @@ void Tfbases::buildTopBar()
     center->setObjectName(QStringLiteral("center"));
     center->setGeometry(682, 13, 60, 21);
     center->setAccessibleName(QStringLiteral("Jump to value"));
+    center->setToolTip(tr("Type a value and press Return to show its row"));
 }
 
 void Tfbases::buildPages()
@@ -149,6 +155,12 @@ void Tfbases::tabsChanged(int NewTab)
         panel->move(1, panel->y());
     if (m_tableFillsClient)
         placeTableFillingClient();
+
+    // The jump-to box lies beyond the window's edge on the narrow pages: Tab leaves it out
+    // there, and a box left with the focus gives it back to the tab strip.
+    center->setFocusPolicy(NewTab == TableTab ? Qt::StrongFocus : Qt::NoFocus);
+    if (NewTab != TableTab && center->hasFocus())
+        tabs->setFocus();
 
     switch (NewTab) {
     case OdometerTab:
@@ -233,12 +245,51 @@ bool Tfbases::eventFilter(QObject *watched, QEvent *event)
         QWidget *focus = QApplication::focusWidget();
         const bool firstReceiver = receiver == focus || (!focus && receiver == this);
         if (firstReceiver && receiver->window() == this) {
-            const QString text = static_cast<QKeyEvent *>(event)->text();
-            for (QChar character : text)
+            auto *keyEvent = static_cast<QKeyEvent *>(event);
+            for (QChar character : keyEvent->text())
                 FormKeyPress(character);
+            if (pressWindowKey(keyEvent))
+                return true;
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// While an entry box has the focus every key is its own: the window's keys wait.
+bool Tfbases::pressWindowKey(const QKeyEvent *event)
+{
+    if (qobject_cast<QLineEdit *>(QApplication::focusWidget()))
+        return false;
+    const int key = event->key();
+    const bool control = event->modifiers().testFlag(Qt::ControlModifier);
+    const bool closeKey = event->modifiers() == Qt::ControlModifier &&
+                          (key == Qt::Key_Q || key == Qt::Key_W);
+    if (closeKey || event->matches(QKeySequence::Quit) || event->matches(QKeySequence::Close)) {
+        close();
+        return true;
+    }
+    if (control && (key == Qt::Key_Tab || key == Qt::Key_PageDown)) {
+        showNeighbourTab(1);
+        return true;
+    }
+    if (control && (key == Qt::Key_Backtab || key == Qt::Key_PageUp)) {
+        showNeighbourTab(-1);
+        return true;
+    }
+    switch (tabs->currentIndex()) {
+    case OdometerTab:
+        return pan1->pressKey(event);
+    case CalculateTab:
+        return pan2->pressKey(event);
+    default:
+        return false;
+    }
+}
+
+// From the last page on to the first and back, as a browser's tabs go round.
+void Tfbases::showNeighbourTab(int step)
+{
+    tabs->setCurrentIndex((tabs->currentIndex() + step + tabs->count()) % tabs->count());
 }
 
 void Tfbases::resizeEvent(QResizeEvent *event)

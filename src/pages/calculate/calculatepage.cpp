@@ -7,6 +7,7 @@
 #include "toolkit/picturebox.h"
 #include "toolkit/speedbutton.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
 
@@ -171,18 +172,29 @@ void CalculatePage::buildBoard()
 void CalculatePage::buildButtons()
 {
     addPictureBox(this, "AdvGDIPPicture5", {8, 30}, QStringLiteral(":/pictures/calculate-buttons.png"));
+    // The caption stays the layout's; assistive technology reads the button by what it does.
     const auto addButton = [this](const char *name, const char *caption, QRect place,
-                                  FontRole role) {
-        return addSpeedButton(this, name, QLatin1String(caption), place, role);
+                                  FontRole role, const QString &action, const QString &tip) {
+        SpeedButton *button = addSpeedButton(this, name, QLatin1String(caption), place, role);
+        button->setAccessibleName(action);
+        button->setToolTip(tip);
+        return button;
     };
     W7SpeedButton5 = addButton("W7SpeedButton5", "Octal #", {23, 45, 90, 27},
-                               FontRole::RadixButtonCaption);
+                               FontRole::RadixButtonCaption, tr("Octal numbers"),
+                               tr("Start a problem in octal (Alt+O)"));
     W7SpeedButton8 = addButton("W7SpeedButton8", "Decimal #", {23, 78, 90, 27},
-                               FontRole::RadixButtonCaption);
+                               FontRole::RadixButtonCaption, tr("Decimal numbers"),
+                               tr("Start a problem in decimal (Alt+D)"));
     W7SpeedButton9 = addButton("W7SpeedButton9", "Hex #", {23, 111, 90, 27},
-                               FontRole::RadixButtonCaption);
-    W7SpeedButton7 = addButton("W7SpeedButton7", "-", {28, 161, 34, 27}, FontRole::PushButtonCaption);
-    W7SpeedButton6 = addButton("W7SpeedButton6", "+", {76, 161, 34, 27}, FontRole::PushButtonCaption);
+                               FontRole::RadixButtonCaption, tr("Hexadecimal numbers"),
+                               tr("Start a problem in hexadecimal (Alt+H)"));
+    W7SpeedButton7 = addButton("W7SpeedButton7", "-", {28, 161, 34, 27},
+                               FontRole::PushButtonCaption, tr("Work the difference"),
+                               tr("Subtract the second number from the first (key -)"));
+    W7SpeedButton6 = addButton("W7SpeedButton6", "+", {76, 161, 34, 27},
+                               FontRole::PushButtonCaption, tr("Work the sum"),
+                               tr("Add the two numbers (key +)"));
     connect(W7SpeedButton5, &SpeedButton::clicked, this, &CalculatePage::W7SpeedButton5Click);
     connect(W7SpeedButton8, &SpeedButton::clicked, this, &CalculatePage::W7SpeedButton8Click);
     connect(W7SpeedButton9, &SpeedButton::clicked, this, &CalculatePage::W7SpeedButton9Click);
@@ -294,6 +306,35 @@ void CalculatePage::FormKeyPress(QChar Key)
 {
     m_entry.type(Key.unicode());
     showEntry();
+}
+
+bool CalculatePage::pressKey(const QKeyEvent *event)
+{
+    SpeedButton *button = nullptr;
+    const QString text = event->text();
+    if (event->modifiers().testFlag(Qt::AltModifier)) {
+        switch (event->key()) {
+        case Qt::Key_O:
+            button = W7SpeedButton5;
+            break;
+        case Qt::Key_D:
+            button = W7SpeedButton8;
+            break;
+        case Qt::Key_H:
+            button = W7SpeedButton9;
+            break;
+        default:
+            break;
+        }
+    } else if (text == u"+") {
+        button = W7SpeedButton6;
+    } else if (text == u"-") {
+        button = W7SpeedButton7;
+    }
+    if (!button)
+        return false;
+    button->click();
+    return true;
 }
 
 void CalculatePage::W7SpeedButton6Click()

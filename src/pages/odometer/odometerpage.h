@@ -6,6 +6,7 @@
 
 class PictureBox;
 class PictureContainer;
+class QKeyEvent;
 class QLabel;
 class QTimer;
 class RangedNumberEdit;
@@ -57,6 +58,10 @@ public:
     // The octal odometer's pointer move: lights its digit and that digit's bits.
     void Od2MouseMove(int X);
     void Od2MouseLeave();
+
+    // The page's keys, each a press of its button: "+" or Up, "-" or Down, "^" or Page Up,
+    // "v" or Page Down, "#" or Return. False for any other key.
+    bool pressKey(const QKeyEvent *event);
 
     // The direction of automatic counting; kept when counting stops.
     bool CountUp() const { return m_countUp; }
