@@ -2,6 +2,7 @@
 
 #include "app/helpwindow.h"
 #include "app/shelllauncher.h"
+#include "common/accessiblerole.h"
 #include "pages/calculate/calculatepage.h"
 #include "pages/odometer/odometerpage.h"
 #include "pages/table/tablepage.h"
@@ -40,6 +41,8 @@ QRadioButton *makeRadioButton(QWidget *parent, const char *name, const QString &
 Tfbases::Tfbases(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("fbases"));
+    // The top bar reads first, then the one page in view.
+    setAccessibleReadingOrder(this, QAccessible::Window, {QStringLiteral("Panel1")});
     setWindowTitle(QStringLiteral("Numeric Formats"));
     setAutoFillBackground(true);
     QPalette white = palette();
@@ -82,6 +85,7 @@ void Tfbases::buildTopBar()
     Image1->setGeometry(2, 2, 105, 42);
     Image1->setPicture(QPixmap(QStringLiteral(":/pictures/logo.jpg")));
     Image1->setCursor(Qt::PointingHandCursor);
+    setAccessibleRole(Image1, QAccessible::Link, [image = Image1] { emit image->clicked(); });
     Image1->setAccessibleName(QStringLiteral("Quorvel web page"));
     Image1->setToolTip(tr("Open the Quorvel web page"));
     connect(Image1, &PictureBox::clicked, this, &Tfbases::Image1Click);

@@ -1,16 +1,14 @@
 #include "common/accessibletext.h"
 
 #include <QAccessible>
+#include <QTimer>
 #include <QWidget>
 
-void announceAccessibleName(QWidget *widget, const QString &name)
-{
-    if (widget->accessibleName() == name)
-        return;
-    widget->setAccessibleName(name);
-    QAccessibleEvent changed(widget, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
-}
+namespace {
+
+constexpr const char *namePending = "quorvelAccessibleNamePending";
+
+} // namespace
 
 void announceAccessibleDescription(QWidget *widget, const QString &description)
 {
@@ -19,4 +17,19 @@ void announceAccessibleDescription(QWidget *widget, const QString &description)
     widget->setAccessibleDescription(description);
     QAccessibleEvent changed(widget, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);
+}
+
+void announceAccessibleNameOnce(QWidget *widget, const QString &name)
+{
+    if (widget->accessibleName() == name)
+        return;
+    widget->setAccessibleName(name);
+    if (widget->property(namePending).toBool())
+        return;
+    widget->setProperty(namePending, true);
+    QTimer::singleShot(0, widget, [widget] {
+        widget->setProperty(namePending, false);
+        QAccessibleEvent changed(widget, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    });
 }

@@ -1,7 +1,10 @@
 #include "pages/calculate/calculatepage.h"
 
+#include "common/accessiblerole.h"
+#include "common/accessibletext.h"
 #include "pages/calculate/columnworking.h"
 #include "pages/calculate/fittinglabel.h"
+#include "pages/calculate/workingdescription.h"
 #include "toolkit/debugtrace.h"
 #include "toolkit/look.h"
 #include "toolkit/picturebox.h"
@@ -55,6 +58,18 @@ QByteArray cursorTraceLine(bool on, unsigned row, unsigned column)
            QByteArray::number(row);
 }
 
+// The cells row by row from the left, the result from its carry column, whatever the
+// order they lie on top of one another.
+QStringList cellsInReadingOrder()
+{
+    QStringList names;
+    for (unsigned row = 1; row <= 3; ++row) {
+        for (unsigned column = row == 3 ? 5 : 4; column >= 1; --column)
+            names << QStringLiteral("c%1").arg(row * 10 + column);
+    }
+    return names;
+}
+
 QByteArray blinkTraceLine(unsigned code, bool lightBlue)
 {
     return QByteArray::number(code) + "  " + (lightBlue ? "1" : "0");
@@ -65,6 +80,7 @@ QByteArray blinkTraceLine(unsigned code, bool lightBlue)
 CalculatePage::CalculatePage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("pan2"));
+    setAccessibleReadingOrder(this, QAccessible::Pane, cellsInReadingOrder());
     resize(433, 267);
     buildBoard();
     buildButtons();
@@ -362,4 +378,5 @@ void CalculatePage::showEntry()
         SetCursor(move.row, move.column, move.on);
     showBoard();
     hint1->setText(promptText(m_entry.prompt()));
+    announceAccessibleDescription(hint1, describeWorking(board()));
 }

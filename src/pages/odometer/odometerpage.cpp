@@ -133,6 +133,10 @@ OdometerPage::OdometerPage(QWidget *parent) : QWidget(parent)
     decenter->SetDisplayFormat(QStringLiteral(",0;(,0)"));
     decenter->hide();
 
+    // While counting runs, the button of its direction reads as pressed.
+    W7SpeedButton3->setCheckable(true);
+    W7SpeedButton10->setCheckable(true);
+
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
@@ -268,6 +272,8 @@ void OdometerPage::showCountingState()
     const bool counting = Timer1->isActive();
     W7SpeedButton3->setCaptionColor(counting && m_countUp ? runningColor : captionColor);
     W7SpeedButton10->setCaptionColor(counting && !m_countUp ? runningColor : captionColor);
+    W7SpeedButton3->setChecked(counting && m_countUp);
+    W7SpeedButton10->setChecked(counting && !m_countUp);
     for (SpeedButton *button : {W7SpeedButton1, W7SpeedButton2, W7SpeedButton4})
         button->setEnabled(!counting);
 }
