@@ -10,6 +10,7 @@ struct Reading
 {
     QAccessible::Role role;
     std::function<void()> press;
+    std::function<QString()> name;
     bool ordered = false;
     QStringList first;
 };
@@ -26,6 +27,13 @@ public:
     DeclaredReading(QWidget *widget, const Reading &reading)
         : QAccessibleWidget(widget, reading.role), m_reading(reading)
     {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && m_reading.name)
+            return m_reading.name();
+        return QAccessibleWidget::text(kind);
     }
 
     QStringList actionNames() const override
@@ -104,12 +112,13 @@ void declareReading(QWidget *widget, Reading reading)
 
 } // namespace
 
-void setAccessibleRole(QWidget *widget, QAccessible::Role role, std::function<void()> press)
+void setAccessibleRole(QWidget *widget, QAccessible::Role role, std::function<void()> press,
+                       std::function<QString()> name)
 {
-    declareReading(widget, {role, std::move(press), false, {}});
+    declareReading(widget, {role, std::move(press), std::move(name), false, {}});
 }
 
 void setAccessibleReadingOrder(QWidget *panel, QAccessible::Role role, const QStringList &first)
 {
-    declareReading(panel, {role, {}, true, first});
+    declareReading(panel, {role, {}, {}, true, first});
 }

@@ -19,11 +19,8 @@ void announceAccessibleDescription(QWidget *widget, const QString &description)
     QAccessible::updateAccessibility(&changed);
 }
 
-void announceAccessibleNameOnce(QWidget *widget, const QString &name)
+void announceNameChangeOnce(QWidget *widget)
 {
-    if (widget->accessibleName() == name)
-        return;
-    widget->setAccessibleName(name);
     if (widget->property(namePending).toBool())
         return;
     widget->setProperty(namePending, true);

@@ -57,7 +57,7 @@ TOdometer::TOdometer(QWidget *parent) : QWidget(parent), FrameTimer(new QTimer(t
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    setAccessibleRole(this, QAccessible::StaticText);
+    setAccessibleRole(this, QAccessible::StaticText, {}, [this] { return m_spokenName; });
 
     FrameTimer->setObjectName(QStringLiteral("FrameTimer"));
     FrameTimer->setInterval(30);
@@ -268,8 +268,11 @@ void TOdometer::describeDigits(const std::string &digits)
     QStringList spoken;
     for (char digit : digits)
         spoken << QString(QLatin1Char(digit));
-    announceAccessibleNameOnce(this, radixName(m_baseType) + QStringLiteral(", ") +
-                                         spoken.join(QLatin1Char(' ')));
+    const QString name = radixName(m_baseType) + QStringLiteral(", ") + spoken.join(QLatin1Char(' '));
+    if (name == m_spokenName)
+        return;
+    m_spokenName = name;
+    announceNameChangeOnce(this);
 }
 
 void TOdometer::paintEvent(QPaintEvent *event)
