@@ -363,6 +363,11 @@ void TestMainWindow::odometerKeysPressItsButtons()
     type(QStringLiteral("+#"));
     QCOMPARE(value("Od3"), 2u);
     QVERIFY(!child("decenter")->isVisible());
+    // Enter is a click on the decimal odometer, which opens the entry even while counting.
+    press(Qt::Key_Return);
+    QVERIFY(child("decenter")->hasFocus());
+    press(Qt::Key_Return);
+    QVERIFY(!child("decenter")->isVisible());
     type(QStringLiteral("v"));
     QVERIFY(Timer1->isActive());
     QVERIFY(!child("pan1")->property("CountUp").toBool());
@@ -393,6 +398,29 @@ void TestMainWindow::odometerKeysPressItsButtons()
     QCOMPARE(decenter->text(), QStringLiteral("0"));
     type(QStringLiteral("#"));
     QVERIFY(decenter->isVisible());
+
+    // Left and Right on the focused hexadecimal odometer point at its digits as the mouse
+    // does, lighting each digit's four binary digits; leaving the odometer puts them out.
+    const auto lit = [this](const char *odometer) {
+        return std::pair{child(odometer)->property("HighlightStart").toInt(),
+                         child(odometer)->property("Highlightend").toInt()};
+    };
+    child("Od4")->setFocus();
+    press(Qt::Key_Right);
+    QCOMPARE(lit("Od4"), std::pair(1, 1));
+    QCOMPARE(lit("Od1"), std::pair(1, 4));
+    press(Qt::Key_Right);
+    press(Qt::Key_Right);
+    QCOMPARE(lit("Od4"), std::pair(2, 2));
+    QCOMPARE(lit("Od1"), std::pair(5, 8));
+    press(Qt::Key_Left);
+    QCOMPARE(lit("Od1"), std::pair(1, 4));
+    child("Od2")->setFocus();
+    QCOMPARE(lit("Od4"), std::pair(0, 0));
+    QCOMPARE(lit("Od1"), std::pair(0, 0));
+    press(Qt::Key_Right);
+    QVERIFY(lit("Od2").first > 0);
+    QCOMPARE(child<QTabBar>("tabs")->currentIndex(), 0);
 
     // The page's keys are live only while it shows.
     selectTab(2);

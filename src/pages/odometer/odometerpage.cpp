@@ -10,6 +10,7 @@
 #include "toolkit/rangednumberedit.h"
 #include "toolkit/speedbutton.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
@@ -23,6 +24,7 @@ const QColor runningColor(palette::runningCaption);
 constexpr int fadeInterval = 15;
 constexpr int decenterTop = 142;
 constexpr int decenterHeight = 21;
+constexpr int digitWidth = 15;
 
 // The caption stays the layout's; assistive technology reads the button by what it does.
 SpeedButton *makeButton(QWidget *parent, const char *name, const char *caption, QRect place,
@@ -95,7 +97,7 @@ OdometerPage::OdometerPage(QWidget *parent) : QWidget(parent)
                    tr("Count up once a second; again to stop (key ^ or Page Up)"));
     W7SpeedButton4 =
         makeButton(this, "W7SpeedButton4", "#", {40, 180, 34, 27}, tr("Decimal entry"),
-                   tr("Type the value in decimal; again to take it (key # or Return)"));
+                   tr("Type the value in decimal; again to take it (key #)"));
     AdvGDIPPicture2 = addPictureBox(this, "AdvGDIPPicture2", {115, 43}, {});
     makeValueLabel(this, "Label1", "Binary:", {125, 70, 46, 16});
     Od1 = makeOdometer(this, "Od1", btBinary, 69);
@@ -107,7 +109,9 @@ OdometerPage::OdometerPage(QWidget *parent) : QWidget(parent)
     Od3 = makeOdometer(this, "Od3", btDecimal, decenterTop);
     for (TOdometer *odometer : {Od1, Od2, Od3, Od4})
         odometer->setToolTip(tr("Steps with + and -, counts with ^ and v"));
-    Od3->setToolTip(tr("Click or press # to type the value in decimal"));
+    for (TOdometer *odometer : {Od2, Od4})
+        odometer->setToolTip(tr("Point at a digit, or Left and Right, to light its binary digits"));
+    Od3->setToolTip(tr("Click or press Enter to type the value in decimal"));
     // Tab reads the odometers from the top; each shows the focus by a frame around it.
     auto *mark = new FocusMark(this);
     QWidget *previous = nullptr;
@@ -162,13 +166,22 @@ void OdometerPage::connectHandlers()
     connect(Od2, &TOdometer::OnMouseMove, this,
             [this](Qt::KeyboardModifiers, int X, int) { Od2MouseMove(X); });
     connect(Od2, &TOdometer::OnMouseLeave, this, &OdometerPage::Od2MouseLeave);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget *old, QWidget *) { leavePointedDigit(old); });
 }
 
 bool OdometerPage::pressKey(const QKeyEvent *event)
 {
-    SpeedButton *button = nullptr;
     const QString text = event->text();
     const int key = event->key();
+    if (key == Qt::Key_Left || key == Qt::Key_Right)
+        return pointAtDigit(key == Qt::Key_Left ? -1 : 1);
+    // Enter is a click on the decimal odometer, which stays live while counting runs.
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        Od3MouseDown();
+        return true;
+    }
+    SpeedButton *button = nullptr;
     if (text == u"+" || key == Qt::Key_Up)
         button = W7SpeedButton1;
     else if (text == u"-" || key == Qt::Key_Down)
@@ -177,12 +190,37 @@ bool OdometerPage::pressKey(const QKeyEvent *event)
         button = W7SpeedButton3;
     else if (text == u"v" || key == Qt::Key_PageDown)
         button = W7SpeedButton10;
-    else if (text == u"#" || key == Qt::Key_Return || key == Qt::Key_Enter)
+    else if (text == u"#")
         button = W7SpeedButton4;
     if (!button)
         return false;
     button->click(); // nothing while the button is disabled
     return true;
+}
+
+// Left and Right on the focused octal or hexadecimal odometer move a pointer over its
+// digits, as the mouse does: the digit and its binary digits light up.
+bool OdometerPage::pointAtDigit(int step)
+{
+    TOdometer *odometer = qobject_cast<TOdometer *>(focusWidget());
+    if (odometer != Od2 && odometer != Od4)
+        return false;
+    m_pointedDigit = std::clamp(m_pointedDigit + step, 0, odometer->DigitCount() - 1);
+    const int x = m_pointedDigit * digitWidth + digitWidth / 2;
+    if (odometer == Od2)
+        Od2MouseMove(x);
+    else
+        AdvGDIPPicture2MouseMove(x);
+    return true;
+}
+
+void OdometerPage::leavePointedDigit(QWidget *left)
+{
+    if (left == Od2)
+        Od2MouseLeave();
+    else if (left == Od4)
+        Od4MouseLeave();
+    m_pointedDigit = -1;
 }
 
 void OdometerPage::SetOdometerWidth(quint8 Bytes)
