@@ -10,15 +10,6 @@ constexpr const char *namePending = "quorvelAccessibleNamePending";
 
 } // namespace
 
-void announceAccessibleDescription(QWidget *widget, const QString &description)
-{
-    if (widget->accessibleDescription() == description)
-        return;
-    widget->setAccessibleDescription(description);
-    QAccessibleEvent changed(widget, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
-}
-
 void announceNameChangeOnce(QWidget *widget)
 {
     if (widget->property(namePending).toBool())

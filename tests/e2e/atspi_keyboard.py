@@ -20,7 +20,7 @@ def hear(event):
         name = event.source.name
     except Exception:  # the source may be gone already
         name = ""
-    heard.append((event.type, name, event.detail1))
+    heard.append((event.type, name, event.detail1, event.source))
 
 
 def pump(seconds):
@@ -119,6 +119,9 @@ def story(frame):
           "F F F F plus 1 equals 1 0 0 0 0; carried into columns 2, 3, 4 and 5", "the sum")
     keys("minus")
     check(working.description, "F F F F minus 1 equals F F F E", "the difference")
+    check(sum(1 for event in heard
+              if event[0].endswith("accessible-description") and event[3] == working), 1,
+          "description changes heard for the line under the board")
 
     keys("ctrl+Next", "Tab", "Tab")
     box = named(frame, "Jump to value")
@@ -143,7 +146,8 @@ def main():
                QT_ACCESSIBILITY="1")
     processes.insert(0, subprocess.Popen([program], env=env))
     pyatspi.Registry.registerEventListener(
-        hear, "object:property-change:accessible-name", "object:state-changed",
+        hear, "object:property-change:accessible-name",
+        "object:property-change:accessible-description", "object:state-changed",
         "focus:", "object:selection-changed", "object:active-descendant-changed")
     try:
         desktop = pyatspi.Registry.getDesktop(0)

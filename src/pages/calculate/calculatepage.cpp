@@ -1,7 +1,6 @@
 #include "pages/calculate/calculatepage.h"
 
 #include "common/accessiblerole.h"
-#include "common/accessibletext.h"
 #include "pages/calculate/columnworking.h"
 #include "pages/calculate/fittinglabel.h"
 #include "pages/calculate/workingdescription.h"
@@ -378,5 +377,8 @@ void CalculatePage::showEntry()
         SetCursor(move.row, move.column, move.on);
     showBoard();
     hint1->setText(promptText(m_entry.prompt()));
-    announceAccessibleDescription(hint1, describeWorking(board()));
+    // The setter tells of every call, a repeated text as well.
+    const QString working = describeWorking(board());
+    if (hint1->accessibleDescription() != working)
+        hint1->setAccessibleDescription(working);
 }
