@@ -8,4 +8,5 @@ BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
                 "${RUNTIME_PACKAGES[@]}")
 TEST_PACKAGES=(xvfb xauth openbox xdotool wmctrl weston qt6-wayland imagemagick x11-utils
                libbenchmark-dev libxcb-damage0-dev pkg-config desktop-file-utils appstream
-               valgrind strace dpkg-dev file lintian man-db)
+               valgrind strace dpkg-dev file lintian man-db dbus-daemon at-spi2-core python3
+               python3-pyatspi python3-gi gir1.2-atspi-2.0)

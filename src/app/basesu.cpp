@@ -2,6 +2,7 @@
 
 #include "app/helpwindow.h"
 #include "app/shelllauncher.h"
+#include "common/accessiblerole.h"
 #include "pages/calculate/calculatepage.h"
 #include "pages/odometer/odometerpage.h"
 #include "pages/table/tablepage.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QTimer>
@@ -51,6 +53,8 @@ QRadioButton *makeRadioButton(QWidget *parent, const char *name, const QString &
 Tfbases::Tfbases(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("fbases"));
+    // The top bar reads first, then the one page in view.
+    setAccessibleReadingOrder(this, QAccessible::Window, {QStringLiteral("Panel1")});
     setWindowTitle(QStringLiteral("Numeric Formats"));
     setWindowIcon(programIcon());
     setAutoFillBackground(true);
@@ -92,7 +96,9 @@ void Tfbases::buildTopBar()
     Image1->setGeometry(2, 2, 105, 42);
     Image1->setPicture(devicePicture(QStringLiteral(":/pictures/logo.jpg")));
     Image1->setCursor(Qt::PointingHandCursor);
+    setAccessibleRole(Image1, QAccessible::Link, [image = Image1] { emit image->clicked(); });
     Image1->setAccessibleName(QStringLiteral("Quorvel web page"));
+    Image1->setToolTip(tr("Open the Quorvel web page"));
     connect(Image1, &PictureBox::clicked, this, &Tfbases::Image1Click);
 
     FaceTabBar::Look look;
@@ -111,6 +117,7 @@ void Tfbases::buildTopBar()
     for (const char *caption : {"Odometer", "Calculate", "Table"})
         tabs->addTab(QString::fromLatin1(caption));
     tabs->setCurrentIndex(OdometerTab);
+    tabs->setToolTip(tr("Choose a page (Ctrl+Tab, Ctrl+Page Down, Ctrl+Page Up)"));
     connect(tabs, &QTabBar::currentChanged, this, &Tfbases::tabsChanged);
 
     RadioButton1 =
@@ -120,6 +127,8 @@ void Tfbases::buildTopBar()
     RadioButton3 =
         makeRadioButton(Panel1, "RadioButton3", QStringLiteral("4 bytes"), QRect(456, 4, 65, 17));
     RadioButton3->hide();
+    RadioButton1->setToolTip(tr("Values of one byte: 0 to 255, or -128 to 127"));
+    RadioButton2->setToolTip(tr("Values of two bytes: 0 to 65535, or -32768 to 32767"));
     RadioButton1->setChecked(true);
     for (QRadioButton *button : {RadioButton1, RadioButton2, RadioButton3}) {
         connect(button, &QRadioButton::toggled, this, [this](bool checked) {
@@ -132,6 +141,7 @@ void Tfbases::buildTopBar()
     center->setObjectName(QStringLiteral("center"));
     center->setGeometry(682, 13, 60, 21);
     center->setAccessibleName(QStringLiteral("Jump to value"));
+    center->setToolTip(tr("Type a value and press Return to show its row"));
 }
 
 void Tfbases::buildPages()
@@ -160,6 +170,12 @@ void Tfbases::tabsChanged(int NewTab)
         panel->move(1, panel->y());
     if (m_tableFillsClient)
         placeTableFillingClient();
+
+    // The jump-to box lies beyond the window's edge on the narrow pages: Tab leaves it out
+    // there, and a box left with the focus gives it back to the tab strip.
+    center->setFocusPolicy(NewTab == TableTab ? Qt::StrongFocus : Qt::NoFocus);
+    if (NewTab != TableTab && center->hasFocus())
+        tabs->setFocus();
 
     switch (NewTab) {
     case OdometerTab:
@@ -244,12 +260,51 @@ bool Tfbases::eventFilter(QObject *watched, QEvent *event)
         QWidget *focus = QApplication::focusWidget();
         const bool firstReceiver = receiver == focus || (!focus && receiver == this);
         if (firstReceiver && receiver->window() == this) {
-            const QString text = static_cast<QKeyEvent *>(event)->text();
-            for (QChar character : text)
+            auto *keyEvent = static_cast<QKeyEvent *>(event);
+            for (QChar character : keyEvent->text())
                 FormKeyPress(character);
+            if (pressWindowKey(keyEvent))
+                return true;
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// While an entry box has the focus every key is its own: the window's keys wait.
+bool Tfbases::pressWindowKey(const QKeyEvent *event)
+{
+    if (qobject_cast<QLineEdit *>(QApplication::focusWidget()))
+        return false;
+    const int key = event->key();
+    const bool control = event->modifiers().testFlag(Qt::ControlModifier);
+    const bool closeKey = event->modifiers() == Qt::ControlModifier &&
+                          (key == Qt::Key_Q || key == Qt::Key_W);
+    if (closeKey || event->matches(QKeySequence::Quit) || event->matches(QKeySequence::Close)) {
+        close();
+        return true;
+    }
+    if (control && (key == Qt::Key_Tab || key == Qt::Key_PageDown)) {
+        showNeighbourTab(1);
+        return true;
+    }
+    if (control && (key == Qt::Key_Backtab || key == Qt::Key_PageUp)) {
+        showNeighbourTab(-1);
+        return true;
+    }
+    switch (tabs->currentIndex()) {
+    case OdometerTab:
+        return pan1->pressKey(event);
+    case CalculateTab:
+        return pan2->pressKey(event);
+    default:
+        return false;
+    }
+}
+
+// From the last page on to the first and back, as a browser's tabs go round.
+void Tfbases::showNeighbourTab(int step)
+{
+    tabs->setCurrentIndex((tabs->currentIndex() + step + tabs->count()) % tabs->count());
 }
 
 void Tfbases::resizeEvent(QResizeEvent *event)

@@ -7,6 +7,7 @@ class FaceTabBar;
 class HelpWindow;
 class OdometerPage;
 class PictureBox;
+class QKeyEvent;
 class QRadioButton;
 class QTimer;
 class ShellLauncher;
@@ -52,6 +53,9 @@ private:
     void placeTableFillingClient();
     // F1: the help window, made the first time it is asked for.
     void showHelp();
+    // The keys of the window and of the page in view; false for a key they leave alone.
+    bool pressWindowKey(const QKeyEvent *event);
+    void showNeighbourTab(int step);
 
     QWidget *Panel1;
     PictureBox *Image1;

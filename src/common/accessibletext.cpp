@@ -1,22 +1,23 @@
 #include "common/accessibletext.h"
 
 #include <QAccessible>
+#include <QTimer>
 #include <QWidget>
 
-void announceAccessibleName(QWidget *widget, const QString &name)
-{
-    if (widget->accessibleName() == name)
-        return;
-    widget->setAccessibleName(name);
-    QAccessibleEvent changed(widget, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
-}
+namespace {
 
-void announceAccessibleDescription(QWidget *widget, const QString &description)
+constexpr const char *namePending = "quorvelAccessibleNamePending";
+
+} // namespace
+
+void announceNameChangeOnce(QWidget *widget)
 {
-    if (widget->accessibleDescription() == description)
+    if (widget->property(namePending).toBool())
         return;
-    widget->setAccessibleDescription(description);
-    QAccessibleEvent changed(widget, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
+    widget->setProperty(namePending, true);
+    QTimer::singleShot(0, widget, [widget] {
+        widget->setProperty(namePending, false);
+        QAccessibleEvent changed(widget, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    });
 }

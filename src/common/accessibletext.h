@@ -1,9 +1,9 @@
 #pragma once
 
-class QString;
 class QWidget;
 
-// Sets what assistive technology reads for a widget and tells it of the change; the
-// widget's own setters do not announce anything on this Qt.
-void announceAccessibleName(QWidget *widget, const QString &name);
-void announceAccessibleDescription(QWidget *widget, const QString &description);
+// Tells assistive technology of a change of the name that the widget's accessible
+// interface reads, where the name does not come from the widget's own setter (which tells
+// of its changes itself). A name may change several times while one event is handled; the
+// change is told once, when that event is over.
+void announceNameChangeOnce(QWidget *widget);

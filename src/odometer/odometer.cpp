@@ -1,5 +1,6 @@
 #include "odometer/odometer.h"
 
+#include "common/accessiblerole.h"
 #include "common/accessibletext.h"
 #include "common/devicepicture.h"
 #include "odometer/conversions.h"
@@ -39,15 +40,15 @@ QString radixName(TBaseType baseType)
 {
     switch (baseType) {
     case btBinary:
-        return TOdometer::tr("Binary odometer");
+        return TOdometer::tr("Binary");
     case btOctal:
-        return TOdometer::tr("Octal odometer");
+        return TOdometer::tr("Octal");
     case btDecimal:
-        return TOdometer::tr("Decimal odometer");
+        return TOdometer::tr("Decimal");
     case btHexadecimal:
         break;
     }
-    return TOdometer::tr("Hexadecimal odometer");
+    return TOdometer::tr("Hexadecimal");
 }
 
 } // namespace
@@ -57,6 +58,7 @@ TOdometer::TOdometer(QWidget *parent) : QWidget(parent), FrameTimer(new QTimer(t
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    setAccessibleRole(this, QAccessible::StaticText, {}, [this] { return m_spokenName; });
 
     FrameTimer->setObjectName(QStringLiteral("FrameTimer"));
     FrameTimer->setInterval(30);
@@ -266,11 +268,18 @@ void TOdometer::ComputeLimit()
     m_limit = static_cast<quint32>(std::min(power, cap) - 1);
 }
 
-// Assistive technology reads the radix as the name and the digits shown as the description.
+// Assistive technology reads the radix and the digits shown, one by one, as the name:
+// "Binary, 0 0 0 0 1 0 1 1". A step and the wrap after it are told as one change.
 void TOdometer::describeDigits(const std::string &digits)
 {
-    announceAccessibleName(this, radixName(m_baseType));
-    announceAccessibleDescription(this, QString::fromStdString(digits));
+    QStringList spoken;
+    for (char digit : digits)
+        spoken << QString(QLatin1Char(digit));
+    const QString name = radixName(m_baseType) + QStringLiteral(", ") + spoken.join(QLatin1Char(' '));
+    if (name == m_spokenName)
+        return;
+    m_spokenName = name;
+    announceNameChangeOnce(this);
 }
 
 void TOdometer::paintEvent(QPaintEvent *event)

@@ -102,4 +102,5 @@ private:
     bool Incrementing = true;
     quint8 m_highlightStart = 0;
     quint8 m_highlightend = 0;
+    QString m_spokenName; // what assistive technology reads: the radix and the digits
 };

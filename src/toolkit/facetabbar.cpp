@@ -41,5 +41,15 @@ void FaceTabBar::paintEvent(QPaintEvent *)
         const QRect caption =
             tab.adjusted(m_look.tabMargins.left(), 0, -m_look.tabMargins.right(), 0);
         painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter, tabText(index));
+        if (selected && hasFocus())
+            paintFocusMark(painter, caption);
     }
+}
+
+// A dotted frame round the selected tab's caption: the arrow keys move from there.
+void FaceTabBar::paintFocusMark(QPainter &painter, const QRect &caption) const
+{
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(caption.adjusted(-2, 2, 0, -3));
 }

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QTabBar>
 
+class QPainter;
+
 // A tab strip whose tabs are painted from two face pictures (normal and selected) over a
 // plain fill, with its own fonts for the selected tab and the others.
 class FaceTabBar : public QTabBar
@@ -33,5 +35,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void paintFocusMark(QPainter &painter, const QRect &caption) const;
+
     Look m_look;
 };

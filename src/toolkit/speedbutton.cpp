@@ -1,7 +1,5 @@
 #include "toolkit/speedbutton.h"
 
-#include "common/accessibletext.h"
-
 #include <QEvent>
 #include <QLinearGradient>
 #include <QPainter>
@@ -45,7 +43,7 @@ void SpeedButton::SetLight(bool on)
     if (m_light == on)
         return;
     m_light = on;
-    announceAccessibleDescription(this, on ? QStringLiteral("selected") : QString());
+    setAccessibleDescription(on ? QStringLiteral("selected") : QString());
     update();
 }
 

@@ -195,10 +195,17 @@ void announceGridChanges(ValueGrid *grid)
         factoryInstalled = true;
     }
 
+    // The current row's first cell stands for the row: a reader speaks it as the row moves.
     QObject::connect(grid, &ValueGrid::selectionChanged, grid, [grid] {
+        const int firstCell = grid->Row() * grid->columnCount();
         QAccessibleEvent selected(grid, QAccessible::SelectionAdd);
-        selected.setChild(grid->Row() * grid->columnCount());
+        selected.setChild(firstCell);
         QAccessible::updateAccessibility(&selected);
+        if (!grid->hasFocus())
+            return;
+        QAccessibleEvent focused(grid, QAccessible::Focus);
+        focused.setChild(firstCell);
+        QAccessible::updateAccessibility(&focused);
     });
     QObject::connect(grid, &ValueGrid::rowCountChanged, grid, [grid] {
         QAccessibleTableModelChangeEvent reset(grid, QAccessibleTableModelChangeEvent::ModelReset);

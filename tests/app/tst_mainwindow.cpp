@@ -10,6 +10,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QRawFont>
 #include <QScopeGuard>
@@ -87,6 +88,10 @@ private slots:
     void guideSectionRunsToTheNextHeadingOfItsLevel();
     void f1ShowsTheHelpOfThePageInView();
     void aboutGivesVersionLicenceAndWebAddress();
+    void odometerKeysPressItsButtons();
+    void calculateKeysWorkTheBoardAndChooseTheRadix();
+    void controlKeysSwitchPagesAndClose();
+    void focusStaysInSightAndShowsItsMark();
 
 private:
     template <typename T = QWidget> T *child(const char *name)
@@ -96,6 +101,22 @@ private:
     QSize outerSize() const { return window->frameGeometry().size(); }
     void selectTab(int index) { child<QTabBar>("tabs")->setCurrentIndex(index); }
     QDialog *pressF1();
+    // Keys go to whatever has the focus, as the user's keyboard would send them.
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    }
+    void type(const QString &text)
+    {
+        QTest::keyClicks(QApplication::focusWidget(), text);
+    }
+    void activate()
+    {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        child("tabs")->setFocus();
+    }
+    uint value(const char *odometer) { return child(odometer)->property("Value").toUInt(); }
 
     Tfbases *window = nullptr;
 };
@@ -446,3 +467,211 @@ void TestMainWindow::aboutGivesVersionLicenceAndWebAddress()
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"
+
+void TestMainWindow::odometerKeysPressItsButtons()
+{
+    activate();
+    press(Qt::Key_Down);
+    QCOMPARE(value("Od3"), 255u);
+    QCOMPARE(value("Od2"), 255u);
+    type(QStringLiteral("++"));
+    press(Qt::Key_Plus, Qt::KeypadModifier);
+    press(Qt::Key_Up);
+    QCOMPARE(value("Od1"), 3u);
+    type(QStringLiteral("-"));
+    QCOMPARE(value("Od4"), 2u);
+    QCOMPARE(child<QTabBar>("tabs")->currentIndex(), 0);
+
+    // Counting: the keys follow the state table of "^" and "v", and "+", "-" and "#" do
+    // nothing while it runs.
+    auto *Timer1 = child<QTimer>("Timer1");
+    press(Qt::Key_PageUp);
+    QVERIFY(Timer1->isActive());
+    QVERIFY(child("pan1")->property("CountUp").toBool());
+    type(QStringLiteral("+#"));
+    QCOMPARE(value("Od3"), 2u);
+    QVERIFY(!child("decenter")->isVisible());
+    // Enter is a click on the decimal odometer, which opens the entry even while counting.
+    press(Qt::Key_Return);
+    QVERIFY(child("decenter")->hasFocus());
+    press(Qt::Key_Return);
+    QVERIFY(!child("decenter")->isVisible());
+    type(QStringLiteral("v"));
+    QVERIFY(Timer1->isActive());
+    QVERIFY(!child("pan1")->property("CountUp").toBool());
+    press(Qt::Key_PageDown);
+    QVERIFY(!Timer1->isActive());
+    type(QStringLiteral("^^"));
+    QVERIFY(!Timer1->isActive());
+
+    // "#" opens the decimal entry; in the box the keys are its own, Return commits, and
+    // the focus stays on the page, where the next arrow steps rather than leaves.
+    auto *decenter = child<QLineEdit>("decenter");
+    type(QStringLiteral("#"));
+    QVERIFY(decenter->hasFocus());
+    decenter->selectAll();
+    type(QStringLiteral("300"));
+    press(Qt::Key_Up);
+    QCOMPARE(value("Od3"), 2u);
+    press(Qt::Key_Return);
+    QVERIFY(!decenter->isVisible());
+    QCOMPARE(value("Od1"), 255u);
+    QCOMPARE(QApplication::focusWidget(), child("Od3"));
+    press(Qt::Key_Right);
+    press(Qt::Key_Up);
+    QCOMPARE(child<QTabBar>("tabs")->currentIndex(), 0);
+    QCOMPARE(value("Od4"), 0u);
+    press(Qt::Key_Return);
+    QVERIFY(decenter->hasFocus());
+    QCOMPARE(decenter->text(), QStringLiteral("0"));
+    type(QStringLiteral("#"));
+    QVERIFY(decenter->isVisible());
+
+    // Left and Right on the focused hexadecimal odometer point at its digits as the mouse
+    // does, lighting each digit's four binary digits; leaving the odometer puts them out.
+    const auto lit = [this](const char *odometer) {
+        return std::pair{child(odometer)->property("HighlightStart").toInt(),
+                         child(odometer)->property("Highlightend").toInt()};
+    };
+    child("Od4")->setFocus();
+    press(Qt::Key_Right);
+    QCOMPARE(lit("Od4"), std::pair(1, 1));
+    QCOMPARE(lit("Od1"), std::pair(1, 4));
+    press(Qt::Key_Right);
+    press(Qt::Key_Right);
+    QCOMPARE(lit("Od4"), std::pair(2, 2));
+    QCOMPARE(lit("Od1"), std::pair(5, 8));
+    press(Qt::Key_Left);
+    QCOMPARE(lit("Od1"), std::pair(1, 4));
+    child("Od2")->setFocus();
+    QCOMPARE(lit("Od4"), std::pair(0, 0));
+    QCOMPARE(lit("Od1"), std::pair(0, 0));
+    press(Qt::Key_Right);
+    QVERIFY(lit("Od2").first > 0);
+    QCOMPARE(child<QTabBar>("tabs")->currentIndex(), 0);
+
+    // The page's keys are live only while it shows.
+    selectTab(2);
+    child("grid")->setFocus();
+    type(QStringLiteral("+#"));
+    QCOMPARE(child<QTabBar>("tabs")->currentIndex(), 2);
+    QVERIFY(!Timer1->isActive());
+}
+
+void TestMainWindow::calculateKeysWorkTheBoardAndChooseTheRadix()
+{
+    activate();
+    selectTab(1);
+    const auto row = [this](unsigned number) {
+        QString text;
+        for (unsigned column = number == 3 ? 5 : 4; column >= 1; --column)
+            text += child<QLabel>(QByteArray("c" + QByteArray::number(number * 10 + column)))->text();
+        return text.trimmed();
+    };
+    type(QStringLiteral("FFFF1\r"));
+    press(Qt::Key_Plus, Qt::KeypadModifier);
+    QCOMPARE(row(3), QStringLiteral("10000"));
+    type(QStringLiteral("-"));
+    QCOMPARE(row(3), QStringLiteral("FFFE"));
+
+    press(Qt::Key_D, Qt::AltModifier);
+    QCOMPARE(child("pan2")->property("Radix").toInt(), 10);
+    QVERIFY(child<QAbstractButton>("W7SpeedButton8")->property("Light").toBool());
+    type(QStringLiteral("5\r123\r"));
+    press(Qt::Key_Minus, Qt::KeypadModifier);
+    QCOMPARE(row(3), QStringLiteral("118"));
+    QVERIFY(child("minus")->isVisible());
+    type(QStringLiteral("+"));
+    QCOMPARE(row(3), QStringLiteral("128"));
+
+    press(Qt::Key_O, Qt::AltModifier);
+    QCOMPARE(child("pan2")->property("Radix").toInt(), 8);
+    type(QStringLiteral("89100\r1\r-"));
+    QCOMPARE(row(3), QStringLiteral("77"));
+    press(Qt::Key_H, Qt::AltModifier);
+    QCOMPARE(child("pan2")->property("Radix").toInt(), 16);
+    QCOMPARE(row(1), QString());
+}
+
+void TestMainWindow::controlKeysSwitchPagesAndClose()
+{
+    activate();
+    auto *tabs = child<QTabBar>("tabs");
+    const QList<std::pair<QKeyCombination, int>> steps = {
+        {Qt::ControlModifier | Qt::Key_Tab, 1},
+        {Qt::ControlModifier | Qt::Key_PageDown, 2},
+        {Qt::ControlModifier | Qt::Key_Tab, 0},
+        {Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Backtab, 2},
+        {Qt::ControlModifier | Qt::Key_PageUp, 1},
+    };
+    for (const auto &[keys, tab] : steps) {
+        press(keys.key(), keys.keyboardModifiers());
+        QCOMPARE(tabs->currentIndex(), tab);
+        QVERIFY(child(QByteArray("pan" + QByteArray::number(tab + 1)))->isVisible());
+    }
+    // The page is entered anew, as by a click on its tab.
+    QCOMPARE(child("pan2")->property("EntryRow").toInt(), 1);
+
+    // In the jump-to box the keys are the box's own.
+    press(Qt::Key_PageDown, Qt::ControlModifier);
+    auto *center = child<QLineEdit>("center");
+    center->setFocus();
+    press(Qt::Key_Tab, Qt::ControlModifier);
+    press(Qt::Key_W, Qt::ControlModifier);
+    QCOMPARE(tabs->currentIndex(), 2);
+    QVERIFY(window->isVisible());
+
+    for (Qt::Key key : {Qt::Key_Q, Qt::Key_W}) {
+        activate();
+        press(key, Qt::ControlModifier);
+        QVERIFY(!window->isVisible());
+        window->show();
+    }
+}
+
+void TestMainWindow::focusStaysInSightAndShowsItsMark()
+{
+    activate();
+    auto *tabs = child<QTabBar>("tabs");
+    auto *center = child("center");
+    const auto focusChain = [] {
+        QList<QWidget *> chain;
+        for (int step = 0; step < 12; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            chain << QApplication::focusWidget();
+        }
+        return chain;
+    };
+    QList<QWidget *> chain = focusChain();
+    QVERIFY(!chain.contains(center));
+    for (const char *odometer : {"Od1", "Od2", "Od3", "Od4"})
+        QVERIFY2(chain.contains(child(odometer)), odometer);
+    QVERIFY(chain.indexOf(child("Od3")) < chain.indexOf(child("Od4")));
+    for (QWidget *focused : chain)
+        QVERIFY2(window->rect().contains(focused->mapTo(window, focused->rect().center())),
+                 qPrintable(focused->objectName()));
+
+    // The frame round a focused odometer lies outside it and lets its wheels be seen.
+    child("Od2")->setFocus();
+    QWidget *mark = child("focusMark");
+    QVERIFY(mark->isVisible());
+    QVERIFY(mark->geometry().contains(child("Od2")->geometry()));
+    QVERIFY(!mark->mask().intersects(QRegion(child("Od2")->geometry().translated(-mark->pos()))));
+    tabs->setFocus();
+    QVERIFY(!mark->isVisible());
+
+    // The tab strip marks the focus it has.
+    const QImage focused = tabs->grab().toImage();
+    child("Od1")->setFocus();
+    QVERIFY(tabs->grab().toImage() != focused);
+
+    selectTab(1);
+    tabs->setFocus();
+    QVERIFY(!focusChain().contains(center));
+    selectTab(2);
+    QVERIFY(focusChain().contains(center));
+    center->setFocus();
+    selectTab(0);
+    QVERIFY(!center->hasFocus());
+    QCOMPARE(QApplication::focusWidget(), tabs);
+}

@@ -1,12 +1,15 @@
 #include "pages/calculate/calculatepage.h"
 
+#include "common/accessiblerole.h"
 #include "pages/calculate/columnworking.h"
 #include "pages/calculate/fittinglabel.h"
+#include "pages/calculate/workingdescription.h"
 #include "toolkit/debugtrace.h"
 #include "toolkit/look.h"
 #include "toolkit/picturebox.h"
 #include "toolkit/speedbutton.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
 
@@ -54,6 +57,18 @@ QByteArray cursorTraceLine(bool on, unsigned row, unsigned column)
            QByteArray::number(row);
 }
 
+// The cells row by row from the left, the result from its carry column, whatever the
+// order they lie on top of one another.
+QStringList cellsInReadingOrder()
+{
+    QStringList names;
+    for (unsigned row = 1; row <= 3; ++row) {
+        for (unsigned column = row == 3 ? 5 : 4; column >= 1; --column)
+            names << QStringLiteral("c%1").arg(row * 10 + column);
+    }
+    return names;
+}
+
 QByteArray blinkTraceLine(unsigned code, bool lightBlue)
 {
     return QByteArray::number(code) + "  " + (lightBlue ? "1" : "0");
@@ -64,6 +79,7 @@ QByteArray blinkTraceLine(unsigned code, bool lightBlue)
 CalculatePage::CalculatePage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("pan2"));
+    setAccessibleReadingOrder(this, QAccessible::Pane, cellsInReadingOrder());
     resize(433, 267);
     buildBoard();
     buildButtons();
@@ -172,18 +188,29 @@ void CalculatePage::buildBoard()
 void CalculatePage::buildButtons()
 {
     addPictureBox(this, "AdvGDIPPicture5", {8, 30}, QStringLiteral(":/pictures/calculate-buttons.png"));
+    // The caption stays the layout's; assistive technology reads the button by what it does.
     const auto addButton = [this](const char *name, const char *caption, QRect place,
-                                  FontRole role) {
-        return addSpeedButton(this, name, QLatin1String(caption), place, role);
+                                  FontRole role, const QString &action, const QString &tip) {
+        SpeedButton *button = addSpeedButton(this, name, QLatin1String(caption), place, role);
+        button->setAccessibleName(action);
+        button->setToolTip(tip);
+        return button;
     };
     W7SpeedButton5 = addButton("W7SpeedButton5", "Octal #", {23, 45, 90, 27},
-                               FontRole::RadixButtonCaption);
+                               FontRole::RadixButtonCaption, tr("Octal numbers"),
+                               tr("Start a problem in octal (Alt+O)"));
     W7SpeedButton8 = addButton("W7SpeedButton8", "Decimal #", {23, 78, 90, 27},
-                               FontRole::RadixButtonCaption);
+                               FontRole::RadixButtonCaption, tr("Decimal numbers"),
+                               tr("Start a problem in decimal (Alt+D)"));
     W7SpeedButton9 = addButton("W7SpeedButton9", "Hex #", {23, 111, 90, 27},
-                               FontRole::RadixButtonCaption);
-    W7SpeedButton7 = addButton("W7SpeedButton7", "-", {28, 161, 34, 27}, FontRole::PushButtonCaption);
-    W7SpeedButton6 = addButton("W7SpeedButton6", "+", {76, 161, 34, 27}, FontRole::PushButtonCaption);
+                               FontRole::RadixButtonCaption, tr("Hexadecimal numbers"),
+                               tr("Start a problem in hexadecimal (Alt+H)"));
+    W7SpeedButton7 = addButton("W7SpeedButton7", "-", {28, 161, 34, 27},
+                               FontRole::PushButtonCaption, tr("Work the difference"),
+                               tr("Subtract the second number from the first (key -)"));
+    W7SpeedButton6 = addButton("W7SpeedButton6", "+", {76, 161, 34, 27},
+                               FontRole::PushButtonCaption, tr("Work the sum"),
+                               tr("Add the two numbers (key +)"));
     connect(W7SpeedButton5, &SpeedButton::clicked, this, &CalculatePage::W7SpeedButton5Click);
     connect(W7SpeedButton8, &SpeedButton::clicked, this, &CalculatePage::W7SpeedButton8Click);
     connect(W7SpeedButton9, &SpeedButton::clicked, this, &CalculatePage::W7SpeedButton9Click);
@@ -297,6 +324,35 @@ void CalculatePage::FormKeyPress(QChar Key)
     showEntry();
 }
 
+bool CalculatePage::pressKey(const QKeyEvent *event)
+{
+    SpeedButton *button = nullptr;
+    const QString text = event->text();
+    if (event->modifiers().testFlag(Qt::AltModifier)) {
+        switch (event->key()) {
+        case Qt::Key_O:
+            button = W7SpeedButton5;
+            break;
+        case Qt::Key_D:
+            button = W7SpeedButton8;
+            break;
+        case Qt::Key_H:
+            button = W7SpeedButton9;
+            break;
+        default:
+            break;
+        }
+    } else if (text == u"+") {
+        button = W7SpeedButton6;
+    } else if (text == u"-") {
+        button = W7SpeedButton7;
+    }
+    if (!button)
+        return false;
+    button->click();
+    return true;
+}
+
 void CalculatePage::W7SpeedButton6Click()
 {
     work('+', workSum);
@@ -322,4 +378,8 @@ void CalculatePage::showEntry()
         SetCursor(move.row, move.column, move.on);
     showBoard();
     hint1->setText(promptText(m_entry.prompt()));
+    // The setter tells of every call, a repeated text as well.
+    const QString working = describeWorking(board());
+    if (hint1->accessibleDescription() != working)
+        hint1->setAccessibleDescription(working);
 }

@@ -7,6 +7,7 @@
 #include <array>
 
 class FittingLabel;
+class QKeyEvent;
 class QTimer;
 class SpeedButton;
 
@@ -43,6 +44,10 @@ public:
 
     // Every character typed anywhere in the window, before the focused control sees it.
     void FormKeyPress(QChar Key);
+
+    // The page's keys, each a press of its button: "+" and "-" (keypad too) work the sum and
+    // the difference, Alt+O, Alt+D and Alt+H choose a radix. False for any other key.
+    bool pressKey(const QKeyEvent *event);
 
     int EntryRow() const { return m_entry.EntryRow(); }
     int EntryColumn() const { return m_entry.EntryColumn(); }

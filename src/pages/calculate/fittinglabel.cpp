@@ -1,7 +1,5 @@
 #include "pages/calculate/fittinglabel.h"
 
-#include "common/accessibletext.h"
-
 #include <QEvent>
 
 FittingLabel::FittingLabel(QWidget *parent) : QLabel(parent) {}
@@ -14,8 +12,7 @@ void FittingLabel::setCaption(QChar character)
     setText(QString(character));
     // A named label is a place on the board; what it holds is read as its description.
     if (!accessibleName().isEmpty())
-        announceAccessibleDescription(this, character == u' ' ? QStringLiteral("blank")
-                                                              : QString(character));
+        setAccessibleDescription(character == u' ' ? QStringLiteral("blank") : QString(character));
     fit();
 }
 

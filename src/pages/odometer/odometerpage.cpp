@@ -1,15 +1,18 @@
 #include "pages/odometer/odometerpage.h"
 
+#include "common/devicepicture.h"
 #include "odometer/odometer.h"
 #include "pages/odometer/odometerlayout.h"
 #include "pages/odometer/widthwrap.h"
-#include "common/devicepicture.h"
+#include "toolkit/focusmark.h"
 #include "toolkit/look.h"
 #include "toolkit/picturebox.h"
 #include "toolkit/picturecontainer.h"
 #include "toolkit/rangednumberedit.h"
 #include "toolkit/speedbutton.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
 
@@ -22,11 +25,16 @@ const QColor runningColor(palette::runningCaption);
 constexpr int fadeInterval = 15;
 constexpr int decenterTop = 142;
 constexpr int decenterHeight = 21;
+constexpr int digitWidth = 15;
 
-SpeedButton *makeButton(QWidget *parent, const char *name, const char *caption, QRect place)
+// The caption stays the layout's; assistive technology reads the button by what it does.
+SpeedButton *makeButton(QWidget *parent, const char *name, const char *caption, QRect place,
+                        const QString &action, const QString &tip)
 {
     SpeedButton *button =
         addSpeedButton(parent, name, QLatin1String(caption), place, FontRole::PushButtonCaption);
+    button->setAccessibleName(action);
+    button->setToolTip(tip);
     button->setFadeInInterval(fadeInterval);
     button->setFadeOutInterval(fadeInterval);
     return button;
@@ -81,10 +89,16 @@ OdometerPage::OdometerPage(QWidget *parent) : QWidget(parent)
                                   QStringLiteral(":/pictures/odometer-background.png"));
     AdvGDIPPicture1 = addPictureBox(this, "AdvGDIPPicture1", {18, 43},
                                   QStringLiteral(":/pictures/button-backing.png"));
-    W7SpeedButton1 = makeButton(this, "W7SpeedButton1", "+", {40, 67, 34, 27});
-    W7SpeedButton2 = makeButton(this, "W7SpeedButton2", "-", {40, 100, 34, 27});
-    W7SpeedButton3 = makeButton(this, "W7SpeedButton3", "^", {30, 147, 25, 27});
-    W7SpeedButton4 = makeButton(this, "W7SpeedButton4", "#", {40, 180, 34, 27});
+    W7SpeedButton1 = makeButton(this, "W7SpeedButton1", "+", {40, 67, 34, 27}, tr("Step up"),
+                                tr("One step up (key + or Up)"));
+    W7SpeedButton2 = makeButton(this, "W7SpeedButton2", "-", {40, 100, 34, 27}, tr("Step down"),
+                                tr("One step down (key - or Down)"));
+    W7SpeedButton3 =
+        makeButton(this, "W7SpeedButton3", "^", {30, 147, 25, 27}, tr("Count up automatically"),
+                   tr("Count up once a second; again to stop (key ^ or Page Up)"));
+    W7SpeedButton4 =
+        makeButton(this, "W7SpeedButton4", "#", {40, 180, 34, 27}, tr("Decimal entry"),
+                   tr("Type the value in decimal; again to take it (key #)"));
     AdvGDIPPicture2 = addPictureBox(this, "AdvGDIPPicture2", {115, 43}, {});
     makeValueLabel(this, "Label1", "Binary:", {125, 70, 46, 16});
     Od1 = makeOdometer(this, "Od1", btBinary, 69);
@@ -94,17 +108,39 @@ OdometerPage::OdometerPage(QWidget *parent) : QWidget(parent)
     Od2 = makeOdometer(this, "Od2", btOctal, 105);
     Od4 = makeOdometer(this, "Od4", btHexadecimal, 180);
     Od3 = makeOdometer(this, "Od3", btDecimal, decenterTop);
-    W7SpeedButton10 = makeButton(this, "W7SpeedButton10", "v", {61, 147, 25, 27});
+    for (TOdometer *odometer : {Od1, Od2, Od3, Od4})
+        odometer->setToolTip(tr("Steps with + and -, counts with ^ and v"));
+    for (TOdometer *odometer : {Od2, Od4})
+        odometer->setToolTip(tr("Point at a digit, or Left and Right, to light its binary digits"));
+    Od3->setToolTip(tr("Click or press Enter to type the value in decimal"));
+    // Tab reads the odometers from the top; each shows the focus by a frame around it.
+    auto *mark = new FocusMark(this);
+    QWidget *previous = nullptr;
+    for (TOdometer *odometer : {Od1, Od2, Od3, Od4}) {
+        odometer->setFocusPolicy(Qt::TabFocus);
+        mark->follow(odometer);
+        if (previous)
+            setTabOrder(previous, odometer);
+        previous = odometer;
+    }
+    W7SpeedButton10 =
+        makeButton(this, "W7SpeedButton10", "v", {61, 147, 25, 27}, tr("Count down automatically"),
+                   tr("Count down once a second; again to stop (key v or Page Down)"));
     Label5 = makeLabel(this, "Label5", "Hold cursor over Octal or", {160, 234, 120, 13});
     Label6 = makeLabel(this, "Label6", "Hex digits to see binary digits", {160, 248, 141, 13});
 
     decenter = new RangedNumberEdit(this);
     decenter->setObjectName(QStringLiteral("decenter"));
     decenter->setAccessibleName(QStringLiteral("Decimal value"));
+    decenter->setToolTip(tr("The value in decimal: Return takes it"));
     decenter->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     decenter->SetCheckRange(true);
     decenter->SetDisplayFormat(QStringLiteral(",0;(,0)"));
     decenter->hide();
+
+    // While counting runs, the button of its direction reads as pressed.
+    W7SpeedButton3->setCheckable(true);
+    W7SpeedButton10->setCheckable(true);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -132,6 +168,61 @@ void OdometerPage::connectHandlers()
     connect(Od2, &TOdometer::OnMouseMove, this,
             [this](Qt::KeyboardModifiers, int X, int) { Od2MouseMove(X); });
     connect(Od2, &TOdometer::OnMouseLeave, this, &OdometerPage::Od2MouseLeave);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget *old, QWidget *) { leavePointedDigit(old); });
+}
+
+bool OdometerPage::pressKey(const QKeyEvent *event)
+{
+    const QString text = event->text();
+    const int key = event->key();
+    if (key == Qt::Key_Left || key == Qt::Key_Right)
+        return pointAtDigit(key == Qt::Key_Left ? -1 : 1);
+    // Enter is a click on the decimal odometer, which stays live while counting runs.
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        Od3MouseDown();
+        return true;
+    }
+    SpeedButton *button = nullptr;
+    if (text == u"+" || key == Qt::Key_Up)
+        button = W7SpeedButton1;
+    else if (text == u"-" || key == Qt::Key_Down)
+        button = W7SpeedButton2;
+    else if (text == u"^" || key == Qt::Key_PageUp)
+        button = W7SpeedButton3;
+    else if (text == u"v" || key == Qt::Key_PageDown)
+        button = W7SpeedButton10;
+    else if (text == u"#")
+        button = W7SpeedButton4;
+    if (!button)
+        return false;
+    button->click(); // nothing while the button is disabled
+    return true;
+}
+
+// Left and Right on the focused octal or hexadecimal odometer move a pointer over its
+// digits, as the mouse does: the digit and its binary digits light up.
+bool OdometerPage::pointAtDigit(int step)
+{
+    TOdometer *odometer = qobject_cast<TOdometer *>(focusWidget());
+    if (odometer != Od2 && odometer != Od4)
+        return false;
+    m_pointedDigit = std::clamp(m_pointedDigit + step, 0, odometer->DigitCount() - 1);
+    const int x = m_pointedDigit * digitWidth + digitWidth / 2;
+    if (odometer == Od2)
+        Od2MouseMove(x);
+    else
+        AdvGDIPPicture2MouseMove(x);
+    return true;
+}
+
+void OdometerPage::leavePointedDigit(QWidget *left)
+{
+    if (left == Od2)
+        Od2MouseLeave();
+    else if (left == Od4)
+        Od4MouseLeave();
+    m_pointedDigit = -1;
 }
 
 void OdometerPage::SetOdometerWidth(quint8 Bytes)
@@ -221,6 +312,8 @@ void OdometerPage::showCountingState()
     const bool counting = Timer1->isActive();
     W7SpeedButton3->setCaptionColor(counting && m_countUp ? runningColor : captionColor);
     W7SpeedButton10->setCaptionColor(counting && !m_countUp ? runningColor : captionColor);
+    W7SpeedButton3->setChecked(counting && m_countUp);
+    W7SpeedButton10->setChecked(counting && !m_countUp);
     for (SpeedButton *button : {W7SpeedButton1, W7SpeedButton2, W7SpeedButton4})
         button->setEnabled(!counting);
 }
@@ -257,6 +350,10 @@ void OdometerPage::decenterExit()
     for (TOdometer *odometer : {Od2, Od1, Od4})
         odometer->SetValue(Od3->Value());
     WrapOdometers();
+    // A commit typed in the box leaves the focus on the decimal odometer, where the arrow
+    // keys go on stepping the value, rather than on whatever follows the box.
+    if (decenter->hasFocus())
+        Od3->setFocus();
     decenter->hide();
 }
 

@@ -6,6 +6,7 @@
 
 class PictureBox;
 class PictureContainer;
+class QKeyEvent;
 class QLabel;
 class QTimer;
 class RangedNumberEdit;
@@ -58,6 +59,11 @@ public:
     void Od2MouseMove(int X);
     void Od2MouseLeave();
 
+    // The page's keys, each a press of its button: "+" or Up, "-" or Down, "^" or Page Up,
+    // "v" or Page Down, "#"; Enter clicks the decimal odometer, Left and Right point at the
+    // digits of the focused octal or hexadecimal odometer. False for any other key.
+    bool pressKey(const QKeyEvent *event);
+
     // The direction of automatic counting; kept when counting stops.
     bool CountUp() const { return m_countUp; }
 
@@ -65,6 +71,8 @@ private:
     void connectHandlers();
     void pressCountButton(bool up);
     void showCountingState();
+    bool pointAtDigit(int step);
+    void leavePointedDigit(QWidget *left);
     static void showHighlight(TOdometer *odometer, DigitRange digits);
     void clearHighlights(TOdometer *left);
 
@@ -86,5 +94,6 @@ private:
     RangedNumberEdit *decenter;
     QTimer *Timer1;
     bool m_countUp = false;
+    int m_pointedDigit = -1; // the digit Left and Right point at; none at first
     quint8 m_byteWidth = 1; // as last applied by SetOdometerWidth
 };

@@ -177,6 +177,7 @@ void TestOdometerPage::controlsLieInTheirPlacesAndOrder()
                                "Od2",
                                "Od4",
                                "Od3",
+                               "focusMark",
                                "W7SpeedButton10",
                                "Label5",
                                "Label6",

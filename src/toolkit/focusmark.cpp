@@ -1,0 +1,40 @@
+#include "toolkit/focusmark.h"
+
+#include <QApplication>
+
+namespace {
+
+constexpr int frameWidth = 2;
+
+} // namespace
+
+FocusMark::FocusMark(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("focusMark"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Highlight);
+    hide();
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget *, QWidget *now) { moveTo(now); });
+}
+
+void FocusMark::follow(QWidget *widget)
+{
+    m_followed << widget;
+}
+
+void FocusMark::moveTo(QWidget *focused)
+{
+    if (!focused || !m_followed.contains(focused)) {
+        hide();
+        return;
+    }
+    const QRect frame = focused->geometry().adjusted(-frameWidth, -frameWidth, frameWidth,
+                                                     frameWidth);
+    setGeometry(frame);
+    const QRect inside = rect().adjusted(frameWidth, frameWidth, -frameWidth, -frameWidth);
+    setMask(QRegion(rect()).subtracted(QRegion(inside)));
+    raise();
+    show();
+}

@@ -1,0 +1,168 @@
+"""The installed program as a screen reader meets it: started on its own Xvfb with its own
+AT-SPI bus (run under dbus-run-session), worked with keys alone through xdotool, and read
+back over AT-SPI, the values as well as the events a reader speaks from.
+
+Usage: atspi_keyboard.py PROGRAM"""
+
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+heard = []
+
+
+def hear(event):
+    try:
+        name = event.source.name
+    except Exception:  # the source may be gone already
+        name = ""
+    heard.append((event.type, name, event.detail1, event.source))
+
+
+def pump(seconds):
+    end = time.monotonic() + seconds
+    context = GLib.MainContext.default()
+    while time.monotonic() < end:
+        while context.iteration(False):
+            pass
+        time.sleep(0.02)
+
+
+def start_display():
+    server = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1280x1024x24",
+                               "-nolisten", "tcp"], stdout=subprocess.PIPE)
+    display = ":" + server.stdout.readline().decode().strip()
+    os.environ["DISPLAY"] = display
+    manager = subprocess.Popen(["openbox"], stderr=subprocess.DEVNULL)
+    return [manager, server]
+
+
+def nodes(root):
+    yield root
+    for index in range(root.childCount):
+        child = root.getChildAtIndex(index)
+        if child is not None and child.getRoleName() != "table cell":
+            yield from nodes(child)
+
+
+def find(root, test, what):
+    for _ in range(100):
+        for node in nodes(root):
+            if test(node):
+                return node
+        pump(0.1)
+    raise AssertionError("nothing on the AT-SPI bus reads as " + what)
+
+
+def named(root, name):
+    return find(root, lambda node: node.name == name, name)
+
+
+def starting(root, prefix):
+    return find(root, lambda node: node.name.startswith(prefix), prefix + "...")
+
+
+def keys(*names):
+    del heard[:]
+    for name in names:  # one at a time: a key repeated at once may be taken as held
+        subprocess.run(["xdotool", "key", name], check=True)
+        pump(0.15)
+    pump(0.6)
+
+
+def check(actual, expected, step):
+    print(f"{step}: {actual!r}")
+    if actual != expected:
+        raise AssertionError(f"{step}: read {actual!r}, expected {expected!r}")
+
+
+def heard_count(kind, prefix):
+    return sum(1 for event in heard if event[0].startswith(kind) and event[1].startswith(prefix))
+
+
+def odometers(frame):
+    return [starting(frame, radix + ",").name
+            for radix in ("Binary", "Octal", "Decimal", "Hexadecimal")]
+
+
+def story(frame):
+    keys("plus")
+    keys("KP_Add")
+    keys("Up")
+    check(odometers(frame), ["Binary, 0 0 0 0 0 0 1 1", "Octal, 0 0 3", "Decimal, 0 0 3",
+                             "Hexadecimal, 0 3"], "Odometer after +, keypad +, Up")
+    for _ in range(4):
+        keys("Down")
+        check(heard_count("object:property-change:accessible-name", "Octal"), 1,
+              "octal name changes heard for one step down (through the wrap too)")
+    check(odometers(frame), ["Binary, 1 1 1 1 1 1 1 1", "Octal, 3 7 7", "Decimal, 2 5 5",
+                             "Hexadecimal, F F"], "Odometer after four Downs")
+
+    up = named(frame, "Count up automatically")
+    keys("Prior")
+    check(up.getState().contains(pyatspi.STATE_CHECKED), True, "counting up: ^ pressed")
+    check(named(frame, "Decimal, 0 0 0").name, "Decimal, 0 0 0", "Odometer counted up from 255")
+    keys("Prior")
+    check(up.getState().contains(pyatspi.STATE_CHECKED), False, "counting stopped: ^ pressed")
+
+    keys("ctrl+Tab", "F", "F", "F", "F", "1", "Return", "KP_Add")
+    board = find(frame, lambda node: node.name == "Result, column 5", "the result row")
+    result = [node for node in nodes(board.parent) if node.name.startswith("Result, column")]
+    check([node.name[-1] + "=" + node.description for node in result],
+          ["5=1", "4=0", "3=0", "2=0", "1=0"], "result row read left to right")
+    working = find(frame, lambda node: node.description.startswith("F F F F plus"), "a working")
+    check(working.description,
+          "F F F F plus 1 equals 1 0 0 0 0; carried into columns 2, 3, 4 and 5", "the sum")
+    keys("minus")
+    check(working.description, "F F F F minus 1 equals F F F E", "the difference")
+    check(sum(1 for event in heard
+              if event[0].endswith("accessible-description") and event[3] == working), 1,
+          "description changes heard for the line under the board")
+
+    keys("ctrl+Next", "Tab", "Tab")
+    box = named(frame, "Jump to value")
+    check(box.getState().contains(pyatspi.STATE_FOCUSED), True, "Tab reaches the box")
+    keys("6", "5", "Return")
+    grid = named(frame, "Value table")
+    check(grid.queryTable().getSelectedRows(), [193], "selected row after jumping to 65")
+    check(box.queryText().getText(0, -1), "65", "the box speaks its value")
+    keys("Down")
+    spoken = [event[1] for event in heard
+              if event[0] in ("focus:", "object:state-changed:focused",
+                              "object:active-descendant-changed") and event[1]]
+    check("01000010" in spoken, True, "a Down move announces the row of 66 " + repr(spoken))
+    check(heard_count("object:state-changed:selected", "01000010"), 1,
+          "a Down move announces the row of 66 selected")
+
+
+def main():
+    program = sys.argv[1]
+    processes = start_display()
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+               QT_ACCESSIBILITY="1")
+    processes.insert(0, subprocess.Popen([program], env=env))
+    pyatspi.Registry.registerEventListener(
+        hear, "object:property-change:accessible-name",
+        "object:property-change:accessible-description", "object:state-changed",
+        "focus:", "object:selection-changed", "object:active-descendant-changed")
+    try:
+        desktop = pyatspi.Registry.getDesktop(0)
+        frame = find(desktop, lambda node: node.name == "Numeric Formats"
+                     and node.getRoleName() == "frame", "the window")
+        subprocess.run(["xdotool", "search", "--sync", "--name", "^Numeric Formats$",
+                        "windowactivate", "--sync"], check=True)
+        pump(1)
+        story(frame)
+    finally:
+        for process in processes:
+            process.terminate()
+            process.wait()
+    print("PASS")
+
+
+if __name__ == "__main__":
+    main()
