@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes sure the Debian packages named as arguments are installed. As root it installs the
 # missing ones itself; otherwise through sudo, which may ask for the password at a terminal.
 # Without either it prints the one apt-get line that would install them and fails.

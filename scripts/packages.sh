@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian packages the program needs to build and run, and those its tests add.
 # shellcheck shell=bash
 # What the installed program needs beside its libraries: the stand-in faces and the opener

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the README's pictures into docs/: a screenshot of each page of the installed
 # program under Xvfb and an animated GIF of one odometer roll. Needs the packages of
 # scripts/run-tests.sh.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Quorvel and runs every test, the real-window ones included; then runs the event
 # storm again in the AddressSanitizer and UndefinedBehaviorSanitizer build.
 set -euo pipefail

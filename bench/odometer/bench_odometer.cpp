@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of one frame of an odometer roll, against a plain copy of its picture's bytes.
 //   cmake --preset release && cmake --build --preset release --target run_benchmarks
 #include "odometer/digitcell.h"

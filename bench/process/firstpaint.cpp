@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // firstpaint PROGRAM [ARGUMENT...]
 // Starts the program on the current X display and prints the milliseconds from its start
 // to the first drawing into one of its own windows, as the X server's DAMAGE extension

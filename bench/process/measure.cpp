@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorvel_measure: the process-level figures of the program against their floors, each
 // measured in the same run on the same machine, printed as a Markdown table.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The second floor for the start-up and memory figures: a bare Qt window that draws text
 // as the program's top bar does, a tab strip and a label in the default font.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Table page's costs: the text of one cell, a change of width with its repaint, and
 // the memory a two-byte table takes beyond a one-byte one.
 #include "pages/table/tablepage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's pictures into the resources folder given as the one argument:
 //   quorvel_artwork path/to/resources
 #include "artwork.h"

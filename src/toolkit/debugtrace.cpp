@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/debugtrace.h"
 
 Q_LOGGING_CATEGORY(quorvelTrace, "quorvel.trace", QtInfoMsg)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader learns of the window: the accessibility tree of every page and the
 // names and values it carries as the pages change. (The offscreen platform has no
 // accessibility bridge, so the update events are heard in the AT-SPI test instead.)

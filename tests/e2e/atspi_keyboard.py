@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The installed program as a screen reader meets it: started on its own Xvfb with its own
 AT-SPI bus (run under dbus-run-session), worked with keys alone through xdotool, and read
 back over AT-SPI, the values as well as the events a reader speaks from.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A bare window with one decimal odometer at (10, 10) showing 9, for the real-window test:
 // a click on the odometer steps it up by one with the rolling animation of the program.
 #include "odometer/odometer.h"

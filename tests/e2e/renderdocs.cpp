@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the README's pictures from the installed program under Xvfb: a screenshot of each
 // page, each in a state that shows what the page is for, and an animated GIF of the
 // odometers rolling from 7 to 8. Usage: quorvel_render_docs <folder>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An odometer in a real window: what the X server shows of it before and after a step is
 // exactly the strip cells of its digits.
 #include "wheelpictures.h"

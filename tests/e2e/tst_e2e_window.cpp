@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window in a real session, X11 under openbox or Wayland under weston as
 // QUORVEL_SESSION says, at the scale QT_SCALE_FACTOR gives: the outer size from the first
 // frame the window system shows, the size each page holds, and each page's look under a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Calculate page as a pupil uses it: open the tab, choose a radix, type two numbers
 // with real key presses, click "+" or "-". How the screen is read:
 // - the board's digits, the operation sign and the small blue marks are read as text by

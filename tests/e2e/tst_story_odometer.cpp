@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Odometer page as a user meets it: the buttons clicked with the pointer, a value typed
 // into the decimal entry box, automatic counting left to run, the pointer held over
 // digits. How the screen is read:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a user meets it, going from page to page. How the screen is read: sizes
 // from the window system (the client geometry plus the frame extents the window manager
 // reports), the caption from the window's name property, the tabs by the ink of their

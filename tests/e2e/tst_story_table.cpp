@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Table page as a user meets it: the width buttons, the jump-to box typed into, the
 // wheel turned over the grid and the scroll bar's thumb dragged to the top. How the screen
 // is read:

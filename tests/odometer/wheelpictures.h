@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Expected pictures of odometer wheels, built straight from the digit strip pixel by pixel so

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the build tree, unpacks it into a scratch root and checks
 # what a desktop needs of it: the program, the menu entry, the AppStream metadata, the
 # icons, the declared dependencies, one version throughout, that lintian finds nothing to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Nothing typed or pasted reaches a shell or a file. The event storm, with logo clicks, runs
 // under strace with the test stand-in for xdg-open first on PATH; every program it starts
 // and every file it opens or changes is then held against what a Qt program may do.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The event storm: a seeded random stream of clicks, keys, pastes, input-method text,
 // drops, undo and redo, hovers, focus changes,
 // scrolls, resizes and timer ticks against the whole window, with the pages' promises

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/odometer/odometerlayout.h"
 
 OdometerLayout layoutForWidth(quint8 Bytes)

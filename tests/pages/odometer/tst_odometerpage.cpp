@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Odometer page inside the whole window, driven through its buttons, its entry box and
 // the pointer; the four odometers are read by their properties and by their pixels.
 #include "app/basesu.h"

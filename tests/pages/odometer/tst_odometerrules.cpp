@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Odometer page's rules that need no window: the two layouts, the wrap of the octal and
 // decimal odometers into the width, and the digit groups the hover link lights.
 #include "odometer/radixtypes.h"
