@@ -5,7 +5,7 @@
 # of the logo's web address. The Debian package's Depends line reads this line, so keep
 # the list on it.
 RUNTIME_PACKAGES=(fonts-freefont-ttf fonts-comic-neue xdg-utils)
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
                 "${RUNTIME_PACKAGES[@]}")
 TEST_PACKAGES=(xvfb xauth openbox xdotool wmctrl weston qt6-wayland imagemagick x11-utils
                libbenchmark-dev libxcb-damage0-dev pkg-config desktop-file-utils appstream

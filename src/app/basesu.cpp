@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/basesu.h"
 
+#include "app/announcedframe.h"
 #include "app/helpwindow.h"
 #include "app/shelllauncher.h"
 #include "common/accessiblerole.h"
@@ -217,8 +218,7 @@ void Tfbases::FormResize()
     if (tabs->currentIndex() == TableTab) {
         setOuterWidth(tableOuterWidth);
     } else {
-        setOuterHeight(narrowOuterHeight);
-        setOuterWidth(narrowOuterWidth);
+        setOuterSize({narrowOuterWidth, narrowOuterHeight});
     }
 }
 
@@ -334,33 +334,59 @@ void Tfbases::changeEvent(QEvent *event)
 void Tfbases::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
-    // The window system may report the frame only after the window is placed.
+    // The window system may report the frame only after the window is placed; from then on
+    // its report holds, also where the window later loses its frame.
+    if (frameGeometry() != geometry())
+        m_announcedFrame = QMargins();
     FormResize();
 }
 
 void Tfbases::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    // Shown, not yet mapped: an X11 window manager says now what frame it will give the
+    // window, so that the window is mapped at its page's outer size.
+    if (!event->spontaneous() && !testAttribute(Qt::WA_Mapped)) {
+        m_announcedFrame = announcedFrame(this);
+        FormResize();
+    }
     // Where the toolkit draws the frame itself (Wayland), the frame is known once the
     // window is shown and before its first frame is drawn, and no move follows to hold
     // the size: hold it then, so that the first frame already has the page's outer size.
     QMetaObject::invokeMethod(this, &Tfbases::FormResize, Qt::QueuedConnection);
 }
 
+QMargins Tfbases::frame() const
+{
+    const QRect outer = frameGeometry();
+    const QRect client = geometry();
+    const QMargins reported(client.left() - outer.left(), client.top() - outer.top(),
+                            outer.right() - client.right(), outer.bottom() - client.bottom());
+    return reported.isNull() ? m_announcedFrame : reported;
+}
+
+QSize Tfbases::outerSize() const
+{
+    return size().grownBy(frame());
+}
+
+// One resize for both sides: a window not yet mapped would otherwise be shown with the
+// size between the two.
+void Tfbases::setOuterSize(QSize outer)
+{
+    const QSize client = outer.shrunkBy(frame());
+    if (client != size())
+        resize(client);
+}
+
 void Tfbases::setOuterWidth(int width)
 {
-    const int frameWidth = frameGeometry().width() - geometry().width();
-    const int clientWidth = width - frameWidth;
-    if (clientWidth != this->width())
-        resize(clientWidth, height());
+    setOuterSize({width, outerSize().height()});
 }
 
 void Tfbases::setOuterHeight(int height)
 {
-    const int frameHeight = frameGeometry().height() - geometry().height();
-    const int clientHeight = height - frameHeight;
-    if (clientHeight != this->height())
-        resize(width(), clientHeight);
+    setOuterSize({outerSize().width(), height});
 }
 
 void Tfbases::placeTableFillingClient()

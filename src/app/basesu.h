@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QMargins>
 #include <QWidget>
 
 class CalculatePage;
@@ -48,7 +49,11 @@ protected:
 private:
     void buildTopBar();
     void buildPages();
-    // Outer sizes include the window frame wherever the window system reports one.
+    // Outer sizes include the window frame wherever the window system reports one; until it
+    // does, the frame the window manager announced before the window was mapped.
+    QMargins frame() const;
+    QSize outerSize() const;
+    void setOuterSize(QSize outer);
     void setOuterWidth(int width);
     void setOuterHeight(int height);
     void placeTableFillingClient();
@@ -71,5 +76,6 @@ private:
     QTimer *Timer2;
     ShellLauncher *launcher;
     bool m_tableFillsClient = false;
+    QMargins m_announcedFrame;
     HelpWindow *m_help = nullptr;
 };

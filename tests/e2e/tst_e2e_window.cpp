@@ -1,18 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window in a real session, X11 under openbox or Wayland under weston as
 // QUORVEL_SESSION says, at the scale QT_SCALE_FACTOR gives: the outer size from the first
-// frame the window system shows, the size each page holds, and each page's look under a
-// light and a dark system scheme, kept as screenshots.
+// frame the window system shows, the size each page holds, each page's look under a light
+// and a dark system scheme, kept as screenshots, and the digits the pointer finds.
 #include "app/basesu.h"
+#include "mappedframe.h"
+#include "odometer/odometer.h"
 #include "westonsession.h"
 #include "xsession.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QProcess>
 #include <QTabBar>
 #include <QTest>
 #include <QWindow>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -77,9 +81,11 @@ private slots:
     void pagesHoldTheirSize();
     void pagesLookTheSameInADarkScheme();
     void picturesShowAtTheScreensResolution();
+    void pointerFindsEveryDigitAtItsEdgesAndMiddle();
 
 private:
     QSize outerSize() const { return m_window->frameGeometry().size(); }
+    static bool isX11() { return qEnvironmentVariable("QUORVEL_SESSION") == QLatin1String("x11"); }
     void selectTab(int index)
     {
         m_window->findChild<QTabBar *>(QStringLiteral("tabs"))->setCurrentIndex(index);
@@ -87,6 +93,7 @@ private:
 
     std::unique_ptr<Tfbases> m_window;
     std::unique_ptr<FirstFrameWatch> m_firstFrame;
+    std::unique_ptr<MappedFrameWatch> m_mappedFrame; // under X11
     QString m_folder;
 };
 
@@ -97,6 +104,8 @@ void WindowOnScreen::initTestCase()
                qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1"));
     QDir(m_folder).removeRecursively();
     QDir().mkpath(m_folder);
+    if (isX11())
+        m_mappedFrame = std::make_unique<MappedFrameWatch>(qEnvironmentVariable("DISPLAY"));
     m_window = std::make_unique<Tfbases>();
     m_firstFrame = std::make_unique<FirstFrameWatch>(m_window.get());
     m_window->show();
@@ -107,12 +116,28 @@ void WindowOnScreen::cleanupTestCase()
 {
     m_firstFrame.reset();
     m_window.reset();
+    m_mappedFrame.reset();
 }
 
 void WindowOnScreen::firstFrameHasThePageSize()
 {
     QCOMPARE(m_firstFrame->size(), narrowWindow);
     QCOMPARE(outerSize(), narrowWindow);
+    if (!m_mappedFrame)
+        return;
+    // The window manager maps the frame at the page's outer size, and nothing resizes it
+    // after; in device pixels, which the frame's rounding may put a pixel or two off the
+    // layout's size times the scale.
+    QTest::qWait(300);
+    const QList<QSize> sizes = m_mappedFrame->sizesFromMap(unsigned(m_window->winId()));
+    QStringList seen;
+    for (QSize size : sizes)
+        seen << QStringLiteral("%1 x %2").arg(size.width()).arg(size.height());
+    QVERIFY2(sizes.size() == 1, qPrintable(seen.join(QStringLiteral(", then "))));
+    const QSizeF expected = QSizeF(narrowWindow) * m_window->devicePixelRatioF();
+    QVERIFY2(qAbs(sizes.first().width() - expected.width()) <= 2 &&
+                 qAbs(sizes.first().height() - expected.height()) <= 2,
+             qPrintable(seen.first()));
 }
 
 void WindowOnScreen::pagesHoldTheirSize()
@@ -153,8 +178,11 @@ void WindowOnScreen::pagesLookTheSameInADarkScheme()
 
 void WindowOnScreen::picturesShowAtTheScreensResolution()
 {
+    const qreal ratio = m_window->devicePixelRatioF();
+    if (ratio != std::floor(ratio))
+        QSKIP("between whole scales the larger copy is drawn smaller: no pixel-exact reference");
     selectTab(0);
-    const int scale = qRound(m_window->devicePixelRatio());
+    const int scale = qRound(ratio);
     const QImage shot = m_window->grab().toImage();
     const QString copy = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
     const QImage background =
@@ -175,6 +203,49 @@ void WindowOnScreen::picturesShowAtTheScreensResolution()
     QCOMPARE(od1->height(), 20);
     const QRect wheel(od1->mapTo(m_window.get(), QPoint(0, 0)) * scale, QSize(15, 20) * scale);
     QCOMPARE(differingPixels(shot.copy(wheel), strip.copy(QRect(QPoint(0, 0), wheel.size()))), 0);
+}
+
+void WindowOnScreen::pointerFindsEveryDigitAtItsEdgesAndMiddle()
+{
+    if (!isX11())
+        QSKIP("the real pointer is moved through X11");
+    selectTab(0);
+    QTest::qWait(100);
+    const qreal ratio = m_window->devicePixelRatioF();
+    const auto *binary = m_window->findChild<TOdometer *>(QStringLiteral("Od1"));
+    // Moves the real pointer, in the window's device pixels, over wheel k (from 1) of the
+    // odometer: onto the first device pixel of the wheel, its middle and its last.
+    const auto pointAtWheel = [&](const TOdometer *odometer, int k, int edge) {
+        const QPoint wheel = odometer->mapTo(m_window.get(), QPoint(15 * (k - 1), 10));
+        const int first = int(std::ceil(wheel.x() * ratio));
+        const int last = int(std::ceil((wheel.x() + 15) * ratio)) - 1;
+        const int x = edge < 0 ? first : edge > 0 ? last : (first + last) / 2;
+        QProcess::execute(QStringLiteral("xdotool"),
+                          {QStringLiteral("mousemove"), QStringLiteral("--window"),
+                           QString::number(m_window->winId()), QString::number(x),
+                           QString::number(int(wheel.y() * ratio))});
+    };
+    const auto *octal = m_window->findChild<TOdometer *>(QStringLiteral("Od2"));
+    const int octalGroups[][2] = {{1, 2}, {3, 5}, {6, 8}};
+    for (int k = 1; k <= 3; ++k) {
+        for (int edge : {-1, 0, 1}) {
+            pointAtWheel(octal, k, edge);
+            QTRY_COMPARE(int(octal->HighlightStart()), k);
+            QTRY_COMPARE(int(octal->Highlightend()), k);
+            QCOMPARE(int(binary->HighlightStart()), octalGroups[k - 1][0]);
+            QCOMPARE(int(binary->Highlightend()), octalGroups[k - 1][1]);
+        }
+    }
+    const auto *hexadecimal = m_window->findChild<TOdometer *>(QStringLiteral("Od4"));
+    for (int k = 1; k <= 2; ++k) {
+        for (int edge : {-1, 0, 1}) {
+            pointAtWheel(hexadecimal, k, edge);
+            QTRY_COMPARE(int(hexadecimal->HighlightStart()), k);
+            QTRY_COMPARE(int(hexadecimal->Highlightend()), k);
+            QCOMPARE(int(binary->HighlightStart()), 4 * k - 3);
+            QCOMPARE(int(binary->Highlightend()), 4 * k);
+        }
+    }
 }
 
 int main(int argc, char *argv[])
