@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screentext.h"
 
+#include "devicepixels.h"
+
 #include "toolkit/look.h"
 
 #include <QFontMetrics>
@@ -83,33 +85,57 @@ QFont programFont(const char *family, int pixelSize, bool bold)
 }
 
 ScreenText::ScreenText(const QFont &font, const QString &alphabet, InkTest isInk)
-    : m_isInk(std::move(isInk))
+    : m_font(font), m_alphabet(alphabet), m_isInk(std::move(isInk))
 {
+}
+
+const QList<ScreenText::Glyph> &ScreenText::glyphsAt(int scale) const
+{
+    auto found = m_glyphsByScale.find(scale);
+    if (found == m_glyphsByScale.end())
+        found = m_glyphsByScale.insert(scale, drawGlyphs(scale));
+    return *found;
+}
+
+QList<ScreenText::Glyph> ScreenText::drawGlyphs(int scale) const
+{
+    QFont font = m_font;
+    font.setPixelSize(m_font.pixelSize() * scale);
     QStringList texts;
-    for (QChar first : alphabet) {
+    for (QChar first : m_alphabet) {
         texts << QString(first);
-        for (QChar second : alphabet)
+        for (QChar second : m_alphabet)
             texts << QString(first) + second;
     }
+    QList<Glyph> glyphs;
     for (const QString &text : texts) {
         const QImage picture = drawnText(font, text);
         const QImage mask = inkMask(picture, picture.rect(), darkInk);
         // A pair is kept where its glyphs touch or nearly do: rasterised on the screen they
         // may run into one.
         const QList<QRect> bounds = glyphBounds(mask);
-        const bool touching = bounds.size() == 1 ||
-                              (bounds.size() == 2 && bounds[1].left() - bounds[0].right() <= 4);
+        const bool touching =
+            bounds.size() == 1 ||
+            (bounds.size() == 2 && bounds[1].left() - bounds[0].right() <= 4 * scale);
         if (text.size() == 1 ? bounds.size() == 1 : touching)
-            m_glyphs.append({text, mask.copy(bounds.first().united(bounds.last()))});
+            glyphs.append({text, mask.copy(bounds.first().united(bounds.last()))});
     }
+    return glyphs;
 }
 
 QString ScreenText::read(const QImage &shot, const QRect &area) const
 {
-    const QImage ink = inkMask(shot, area, m_isInk);
+    const int scale = devicePixelsPerLayoutPixel(shot);
+    const QImage ink = inkMask(shot, inDevicePixels(shot, area), m_isInk);
+    const QList<Glyph> &glyphs = glyphsAt(scale);
     QString text;
-    for (const QRect &bounds : glyphBounds(ink))
-        text += closestText(ink.copy(bounds));
+    for (const QRect &bounds : glyphBounds(ink)) {
+        // Drawn finer than the layout, a neighbour's stroke may reach into the area by less
+        // than a layout pixel; that is no glyph.
+        const QImage glyph = ink.copy(bounds);
+        if (inkCount(glyph) >= scale * scale)
+            text += closestText(glyph, glyphs);
+    }
     return text;
 }
 
@@ -129,14 +155,14 @@ QList<QRect> ScreenText::glyphBounds(const QImage &ink) const
     return glyphs;
 }
 
-QString ScreenText::closestText(const QImage &mask) const
+QString ScreenText::closestText(const QImage &mask, const QList<Glyph> &glyphs) const
 {
     // Rasterising may differ by a pixel between the program's window and this picture, so
     // each candidate is tried at the offsets around the glyph's corner.
     QString closest = QChar(QChar::ReplacementCharacter);
     double bestScore = std::numeric_limits<double>::max();
     const int ink = inkCount(mask);
-    for (const Glyph &glyph : m_glyphs) {
+    for (const Glyph &glyph : glyphs) {
         const int total = ink + inkCount(glyph.mask);
         for (int dy = -1; dy <= 1; ++dy) {
             for (int dx = -1; dx <= 1; ++dx) {

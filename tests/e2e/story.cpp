@@ -7,7 +7,23 @@
 
 #include <algorithm>
 
-Story::Story(const QString &name) : m_folder(screenshotFolder() + QLatin1Char('/') + name)
+namespace {
+
+int scaleOfStories()
+{
+    return qMax(1, qEnvironmentVariableIntValue("QUORVEL_STORY_SCALE"));
+}
+
+QString folderOfStory(const QString &name, int scale)
+{
+    const QString folder = screenshotFolder() + QLatin1Char('/') + name;
+    return scale == 1 ? folder : folder + QStringLiteral("-scale-%1").arg(scale);
+}
+
+} // namespace
+
+Story::Story(const QString &name)
+    : m_scale(scaleOfStories()), m_folder(folderOfStory(name, m_scale))
 {
     QDir(m_folder).removeRecursively();
     QDir().mkpath(m_folder);
@@ -19,7 +35,8 @@ QString Story::start()
         return m_session.failure();
     const QString program = QStringLiteral(QUORVEL_INSTALLED_PROGRAM);
     if (!m_session.startProgram(program,
-                                {QStringLiteral("QT_LOGGING_RULES=quorvel.trace.debug=true")}))
+                                {QStringLiteral("QT_LOGGING_RULES=quorvel.trace.debug=true"),
+                                 QStringLiteral("QT_SCALE_FACTOR=%1").arg(m_scale)}))
         return program + QStringLiteral(" did not start");
     // A loaded machine may take its time over a debug build's first window.
     m_window = m_session.waitForWindow(QStringLiteral("Numeric Formats"), 30000);
@@ -39,16 +56,25 @@ QString Story::start()
     return {};
 }
 
+QImage Story::screen()
+{
+    QImage picture = m_session.screenshot(m_window);
+    picture.setDevicePixelRatio(m_scale);
+    return picture;
+}
+
 QImage Story::shot(const QString &name)
 {
-    return m_session.screenshot(m_window, m_folder + QLatin1Char('/') + name);
+    const QImage picture = screen();
+    picture.save(m_folder + QLatin1Char('/') + name);
+    return picture;
 }
 
 bool Story::waitForScreen(const QString &name, const std::function<bool(const QImage &)> &condition,
                           QImage &shot, int timeoutMs)
 {
     const bool met =
-        waitUntil([&] { return condition(shot = m_session.screenshot(m_window)); }, timeoutMs);
+        waitUntil([&] { return condition(shot = screen()); }, timeoutMs);
     shot.save(m_folder + QLatin1Char('/') + name);
     return met;
 }
@@ -58,7 +84,7 @@ bool Story::openPage(Tab tab)
     click(m_tabCaptions.at(int(tab)).center());
     return waitUntil(
         [&] {
-            return selectedTabOnScreen(m_session.screenshot(m_window), m_tabCaptions) == int(tab);
+            return selectedTabOnScreen(screen(), m_tabCaptions) == int(tab);
         },
         5000);
 }

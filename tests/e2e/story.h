@@ -30,6 +30,11 @@ enum class Tab { Odometer = 0, Calculate = 1, Table = 2 };
 // session of its own with the trace channel switched on, and a folder of its own in the
 // build tree for the screenshots. The folder is emptied when the story starts, so after
 // a run it holds the pictures of that run, those of a failing story included.
+//
+// The program shows at the scale QUORVEL_STORY_SCALE gives (1 when unset): that many device
+// pixels to a layout pixel each way, as on a HiDPI screen. Places are given in layout pixels;
+// the screenshots are in device pixels and carry the scale as their device pixel ratio. At a
+// scale other than 1 the folder's name ends in "-scale-" and the scale.
 class Story
 {
 public:
@@ -44,6 +49,8 @@ public:
     qulonglong window() const { return m_window; }
     QSize outerSize() { return m_session.outerSize(m_window); }
 
+    // The client area as it shows now.
+    QImage screen();
     // The client area as it shows now, kept under the name.
     QImage shot(const QString &name);
     // Takes screenshots until one meets the condition (true) or the time is up (false); the
@@ -53,8 +60,8 @@ public:
 
     // Clicks the caption of a tab of the top bar and waits until the tab shows selected.
     bool openPage(Tab tab);
-    void click(QPoint position) { m_session.click(m_window, position); }
-    void moveMouse(QPoint position) { m_session.moveMouse(m_window, position); }
+    void click(QPoint position) { m_session.click(m_window, position * m_scale); }
+    void moveMouse(QPoint position) { m_session.moveMouse(m_window, position * m_scale); }
     void pressKey(const QString &keysym) { m_session.pressKey(m_window, keysym); }
     void typeText(const QString &text) { m_session.typeText(m_window, text); }
 
@@ -65,6 +72,7 @@ public:
                       int timeoutMs = 5000);
 
 private:
+    int m_scale;
     XSession m_session;
     QString m_folder;
     qulonglong m_window = 0;

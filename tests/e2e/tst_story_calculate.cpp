@@ -7,6 +7,7 @@
 //   their places;
 // - the lit radix button by the colour of its face;
 // - the cursor's path and blink from the trace channel on the program's standard error.
+#include "devicepixels.h"
 #include "screentext.h"
 #include "story.h"
 
@@ -34,8 +35,9 @@ bool isRed(QRgb pixel)
     return qRed(pixel) > 200 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
 }
 
-int countInk(const QImage &shot, const QRect &area, bool (*isInk)(QRgb))
+int countInk(const QImage &shot, const QRect &place, bool (*isInk)(QRgb))
 {
+    const QRect area = inDevicePixels(shot, place);
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
@@ -129,7 +131,8 @@ const QRect plusButton(76, 161, 34, 27);
 
 bool isLit(const QImage &shot, const QRect &button)
 {
-    const QColor face = shot.pixelColor(onPage(button).bottomLeft() + QPoint(45, -3));
+    const QColor face =
+        shot.pixelColor(inDevicePixels(shot, onPage(button).bottomLeft() + QPoint(45, -3)));
     return face.red() > 220 && face.blue() < 170;
 }
 

@@ -3,11 +3,13 @@
 // into the decimal entry box, automatic counting left to run, the pointer held over
 // digits. How the screen is read:
 // - the four odometers by cutting their wheels out of the screenshot and matching them,
-//   pixel by pixel, against the cells of the digit strip DIGITS, plain and green
-//   (ReadWheelRow); a wheel caught mid-roll matches no cell and reads '?';
+//   pixel by pixel, against the cells of the digit strip DIGITS drawn for the screen's
+//   scale, plain and green (ReadWheelRow); a wheel caught mid-roll matches no cell and
+//   reads '?';
 // - the running direction of the automatic counting by the red ink of its arrow's caption,
 //   and the buttons switched off meanwhile by the grey, not dark blue, of their captions;
 // - the entry box's being open by the decimal odometer it covers.
+#include "devicepixels.h"
 #include "story.h"
 #include "wheelreader.h"
 
@@ -49,7 +51,7 @@ QStringList odometers(const QImage &shot)
 int inkIn(const QImage &shot, const QRect &button, bool (*isInk)(QRgb))
 {
     int count = 0;
-    const QRect area = onPage(button);
+    const QRect area = inDevicePixels(shot, onPage(button));
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
             count += isInk(shot.pixel(x, y)) ? 1 : 0;
@@ -163,7 +165,7 @@ void OdometerStory::countsUpByItselfOnceASecond()
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < 3300) {
-        const QStringList now = odometers(story.session().screenshot(story.window()));
+        const QStringList now = odometers(story.screen());
         if (!now.join(QString()).contains(u'?') && now.last() != values.last()) {
             values << now.last();
             QCOMPARE(now, odometers(story.shot(QStringLiteral("counted.png"))));

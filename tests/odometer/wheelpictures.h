@@ -14,9 +14,12 @@ constexpr int CellHeight = 20;
 
 enum class Travel { Stand, Up, Down };
 
-inline QImage loadDigitStrip()
+// The strip as drawn for a scale: at 2 and 3 its "@2x" or "@3x" copy, whose cells are that
+// many device pixels to a layout pixel each way.
+inline QImage loadDigitStrip(int scale = 1)
 {
-    return QImage(QStringLiteral(":/DIGITS")).convertToFormat(QImage::Format_RGB32);
+    const QString copy = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+    return QImage(QStringLiteral(":/DIGITS") + copy).convertToFormat(QImage::Format_RGB32);
 }
 
 // The strip with every pixel of grey level 128 or more pure green.
