@@ -96,7 +96,7 @@ void Tfbases::buildTopBar()
     Image1 = new PictureBox(Panel1);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(2, 2, 105, 42);
-    Image1->setPicture(devicePicture(QStringLiteral(":/pictures/logo.jpg")));
+    Image1->setPictureFile(QStringLiteral(":/pictures/logo.jpg"));
     Image1->setCursor(Qt::PointingHandCursor);
     setAccessibleRole(Image1, QAccessible::Link, [image = Image1] { emit image->clicked(); });
     Image1->setAccessibleName(QStringLiteral("Quorvel web page"));

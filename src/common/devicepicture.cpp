@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/devicepicture.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QImageReader>
 
 #include <algorithm>
 #include <cmath>
@@ -28,21 +30,40 @@ int wantedScale()
     return std::clamp(int(std::ceil(ratio - 0.01)), 1, largestScale);
 }
 
+struct DeviceCopy
+{
+    QString path;
+    int scale;
+};
+
+// The copy drawn for the screens, or the picture itself where there is no larger one.
+DeviceCopy deviceCopy(const QString &path)
+{
+    for (int scale = wantedScale(); scale > 1; --scale) {
+        const QString copy = scaledCopy(path, scale);
+        if (QFileInfo::exists(copy))
+            return {copy, scale};
+    }
+    return {path, 1};
+}
+
 } // namespace
 
 QImage deviceImage(const QString &path)
 {
-    for (int scale = wantedScale(); scale > 1; --scale) {
-        QImage copy(scaledCopy(path, scale));
-        if (!copy.isNull()) {
-            copy.setDevicePixelRatio(scale);
-            return copy;
-        }
-    }
-    return QImage(path);
+    const DeviceCopy copy = deviceCopy(path);
+    QImage image(copy.path);
+    image.setDevicePixelRatio(copy.scale);
+    return image;
 }
 
 QPixmap devicePicture(const QString &path)
 {
     return QPixmap::fromImage(deviceImage(path));
+}
+
+QSize devicePictureSize(const QString &path)
+{
+    const DeviceCopy copy = deviceCopy(path);
+    return QImageReader(copy.path).size() / copy.scale;
 }

@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 
 // A picture of the resources as drawn for the program's screens: where they have more than
@@ -10,3 +11,5 @@
 // than enlarged. Its size in layout pixels is the same at every scale.
 QImage deviceImage(const QString &path);
 QPixmap devicePicture(const QString &path);
+// Its size in layout pixels, read from the file's header without decoding the picture.
+QSize devicePictureSize(const QString &path);

@@ -11,9 +11,25 @@ PictureBox::PictureBox(QWidget *parent) : QWidget(parent) {}
 void PictureBox::setPicture(const QPixmap &picture)
 {
     m_picture = picture;
+    m_file.clear();
     if (m_autoSize)
-        resize(m_picture.deviceIndependentSize().toSize());
+        resize(pictureSize());
     update();
+}
+
+void PictureBox::setPictureFile(const QString &file)
+{
+    m_picture = QPixmap();
+    m_file = file;
+    if (m_autoSize)
+        resize(pictureSize());
+    update();
+}
+
+QSize PictureBox::pictureSize() const
+{
+    return m_file.isEmpty() ? m_picture.deviceIndependentSize().toSize()
+                            : devicePictureSize(m_file);
 }
 
 PictureBox *addPictureBox(QWidget *parent, const char *name, QPoint place, const QString &file)
@@ -23,19 +39,23 @@ PictureBox *addPictureBox(QWidget *parent, const char *name, QPoint place, const
     picture->move(place);
     picture->setAutoSize(true);
     if (!file.isEmpty())
-        picture->setPicture(devicePicture(file));
+        picture->setPictureFile(file);
     return picture;
 }
 
 void PictureBox::setAutoSize(bool on)
 {
     m_autoSize = on;
-    if (on && !m_picture.isNull())
-        resize(m_picture.deviceIndependentSize().toSize());
+    if (on && (!m_picture.isNull() || !m_file.isEmpty()))
+        resize(pictureSize());
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
+    if (!m_file.isEmpty()) {
+        m_picture = devicePicture(m_file);
+        m_file.clear();
+    }
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_picture);
 }

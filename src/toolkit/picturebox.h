@@ -6,6 +6,8 @@
 
 // Shows a picture at its top-left corner, its transparent pixels letting the parent show
 // through. With auto-size on, the box takes the picture's size whenever the picture changes.
+// A picture given by its file is read when the box is first painted, so that the pictures
+// of pages not yet shown cost neither time nor memory.
 class PictureBox : public QWidget
 {
     Q_OBJECT
@@ -14,7 +16,8 @@ public:
     explicit PictureBox(QWidget *parent = nullptr);
 
     void setPicture(const QPixmap &picture);
-    const QPixmap &picture() const { return m_picture; }
+    // The picture drawn for the screens' resolution from the file and its larger copies.
+    void setPictureFile(const QString &file);
     void setAutoSize(bool on);
 
 signals:
@@ -26,7 +29,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    QSize pictureSize() const;
+
     QPixmap m_picture;
+    QString m_file; // read at the first paint
     bool m_autoSize = false;
     bool m_pressed = false;
 };

@@ -203,6 +203,17 @@ void WindowOnScreen::picturesShowAtTheScreensResolution()
     QCOMPARE(od1->height(), 20);
     const QRect wheel(od1->mapTo(m_window.get(), QPoint(0, 0)) * scale, QSize(15, 20) * scale);
     QCOMPARE(differingPixels(shot.copy(wheel), strip.copy(QRect(QPoint(0, 0), wheel.size()))), 0);
+
+    // A picture of a page not shown at the start, read when the page first shows.
+    selectTab(1);
+    QWidget *calculateBackground = m_window->findChild<QWidget *>(QStringLiteral("AdvGDIPPicture4"));
+    const QImage drawn = calculateBackground->grab().toImage();
+    const QImage picture =
+        QImage(QStringLiteral(":/pictures/calculate-background%1.png").arg(copy))
+            .convertToFormat(drawn.format());
+    QCOMPARE(drawn.size(), picture.size());
+    QCOMPARE(differingPixels(drawn, picture), 0);
+    selectTab(0);
 }
 
 void WindowOnScreen::pointerFindsEveryDigitAtItsEdgesAndMiddle()

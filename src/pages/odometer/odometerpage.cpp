@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/odometer/odometerpage.h"
 
-#include "common/devicepicture.h"
 #include "odometer/odometer.h"
 #include "pages/odometer/odometerlayout.h"
 #include "pages/odometer/widthwrap.h"
@@ -83,7 +82,7 @@ OdometerPage::OdometerPage(QWidget *parent) : QWidget(parent)
     PICTURES->setObjectName(QStringLiteral("PICTURES"));
     for (const QString &name :
          {QStringLiteral("Blue Rectangle.png"), QStringLiteral("Blue Rectangle long.png")})
-        PICTURES->add(name, devicePicture(QStringLiteral(":/pictures/") + name));
+        PICTURES->add(name, QStringLiteral(":/pictures/") + name);
 
     // Created in stacking order: each control lies on top of those made before it.
     AdvGDIPPicture3 = addPictureBox(this, "AdvGDIPPicture3", {0, 0},
