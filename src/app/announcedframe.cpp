@@ -52,8 +52,8 @@ Atoms internAtoms(xcb_connection_t *connection)
 bool windowManagerOffers(xcb_connection_t *connection, xcb_window_t root, const Atoms &atoms)
 {
     const ReplyPointer<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-        connection,
-        xcb_get_property(connection, 0, root, atoms.supported, XCB_ATOM_ATOM, 0, 4096), nullptr));
+        connection, xcb_get_property(connection, 0, root, atoms.supported, XCB_ATOM_ATOM, 0, 4096),
+        nullptr));
     if (!reply || reply->format != 32)
         return false;
     const auto *supported = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply.get()));
@@ -66,8 +66,8 @@ bool readExtents(xcb_connection_t *connection, xcb_window_t window, const Atoms 
                  std::uint32_t (&extents)[4])
 {
     const ReplyPointer<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-        connection,
-        xcb_get_property(connection, 0, window, atoms.extents, XCB_ATOM_CARDINAL, 0, 4), nullptr));
+        connection, xcb_get_property(connection, 0, window, atoms.extents, XCB_ATOM_CARDINAL, 0, 4),
+        nullptr));
     if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16)
         return false;
     std::memcpy(extents, xcb_get_property_value(reply.get()), sizeof extents);

@@ -5,10 +5,10 @@
 #include "app/helpwindow.h"
 #include "app/shelllauncher.h"
 #include "common/accessiblerole.h"
+#include "common/devicepicture.h"
 #include "pages/calculate/calculatepage.h"
 #include "pages/odometer/odometerpage.h"
 #include "pages/table/tablepage.h"
-#include "common/devicepicture.h"
 #include "toolkit/facetabbar.h"
 #include "toolkit/look.h"
 #include "toolkit/picturebox.h"
@@ -278,8 +278,8 @@ bool Tfbases::pressWindowKey(const QKeyEvent *event)
         return false;
     const int key = event->key();
     const bool control = event->modifiers().testFlag(Qt::ControlModifier);
-    const bool closeKey = event->modifiers() == Qt::ControlModifier &&
-                          (key == Qt::Key_Q || key == Qt::Key_W);
+    const bool closeKey =
+        event->modifiers() == Qt::ControlModifier && (key == Qt::Key_Q || key == Qt::Key_W);
     if (closeKey || event->matches(QKeySequence::Quit) || event->matches(QKeySequence::Close)) {
         close();
         return true;

@@ -11,9 +11,8 @@ MappedFrameWatch::MappedFrameWatch(const QString &display)
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
     const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     // Checked, so that the selection is in force before the window is made.
-    std::free(xcb_request_check(
-        m_connection, xcb_change_window_attributes_checked(m_connection, root,
-                                                           XCB_CW_EVENT_MASK, &mask)));
+    std::free(xcb_request_check(m_connection, xcb_change_window_attributes_checked(
+                                                  m_connection, root, XCB_CW_EVENT_MASK, &mask)));
 }
 
 MappedFrameWatch::~MappedFrameWatch()

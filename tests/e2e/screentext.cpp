@@ -51,8 +51,7 @@ QRect inkBounds(const QImage &mask, int left, int right)
 QImage drawnText(const QFont &font, const QString &text)
 {
     const QFontMetrics metrics(font);
-    QImage picture(metrics.horizontalAdvance(text) + 8, metrics.height() + 8,
-                   QImage::Format_RGB32);
+    QImage picture(metrics.horizontalAdvance(text) + 8, metrics.height() + 8, QImage::Format_RGB32);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     painter.setFont(font);

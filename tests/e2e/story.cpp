@@ -73,8 +73,7 @@ QImage Story::shot(const QString &name)
 bool Story::waitForScreen(const QString &name, const std::function<bool(const QImage &)> &condition,
                           QImage &shot, int timeoutMs)
 {
-    const bool met =
-        waitUntil([&] { return condition(shot = screen()); }, timeoutMs);
+    const bool met = waitUntil([&] { return condition(shot = screen()); }, timeoutMs);
     shot.save(m_folder + QLatin1Char('/') + name);
     return met;
 }
@@ -82,11 +81,8 @@ bool Story::waitForScreen(const QString &name, const std::function<bool(const QI
 bool Story::openPage(Tab tab)
 {
     click(m_tabCaptions.at(int(tab)).center());
-    return waitUntil(
-        [&] {
-            return selectedTabOnScreen(screen(), m_tabCaptions) == int(tab);
-        },
-        5000);
+    return waitUntil([&] { return selectedTabOnScreen(screen(), m_tabCaptions) == int(tab); },
+                     5000);
 }
 
 QStringList Story::trace()

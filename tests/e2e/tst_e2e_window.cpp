@@ -206,11 +206,11 @@ void WindowOnScreen::picturesShowAtTheScreensResolution()
 
     // A picture of a page not shown at the start, read when the page first shows.
     selectTab(1);
-    QWidget *calculateBackground = m_window->findChild<QWidget *>(QStringLiteral("AdvGDIPPicture4"));
+    QWidget *calculateBackground =
+        m_window->findChild<QWidget *>(QStringLiteral("AdvGDIPPicture4"));
     const QImage drawn = calculateBackground->grab().toImage();
-    const QImage picture =
-        QImage(QStringLiteral(":/pictures/calculate-background%1.png").arg(copy))
-            .convertToFormat(drawn.format());
+    const QImage picture = QImage(QStringLiteral(":/pictures/calculate-background%1.png").arg(copy))
+                               .convertToFormat(drawn.format());
     QCOMPARE(drawn.size(), picture.size());
     QCOMPARE(differingPixels(drawn, picture), 0);
     selectTab(0);

@@ -86,9 +86,9 @@ OdometerPage::OdometerPage(QWidget *parent) : QWidget(parent)
 
     // Created in stacking order: each control lies on top of those made before it.
     AdvGDIPPicture3 = addPictureBox(this, "AdvGDIPPicture3", {0, 0},
-                                  QStringLiteral(":/pictures/odometer-background.png"));
+                                    QStringLiteral(":/pictures/odometer-background.png"));
     AdvGDIPPicture1 = addPictureBox(this, "AdvGDIPPicture1", {18, 43},
-                                  QStringLiteral(":/pictures/button-backing.png"));
+                                    QStringLiteral(":/pictures/button-backing.png"));
     W7SpeedButton1 = makeButton(this, "W7SpeedButton1", "+", {40, 67, 34, 27}, tr("Step up"),
                                 tr("One step up (key + or Up)"));
     W7SpeedButton2 = makeButton(this, "W7SpeedButton2", "-", {40, 100, 34, 27}, tr("Step down"),
@@ -96,9 +96,8 @@ OdometerPage::OdometerPage(QWidget *parent) : QWidget(parent)
     W7SpeedButton3 =
         makeButton(this, "W7SpeedButton3", "^", {30, 147, 25, 27}, tr("Count up automatically"),
                    tr("Count up once a second; again to stop (key ^ or Page Up)"));
-    W7SpeedButton4 =
-        makeButton(this, "W7SpeedButton4", "#", {40, 180, 34, 27}, tr("Decimal entry"),
-                   tr("Type the value in decimal; again to take it (key #)"));
+    W7SpeedButton4 = makeButton(this, "W7SpeedButton4", "#", {40, 180, 34, 27}, tr("Decimal entry"),
+                                tr("Type the value in decimal; again to take it (key #)"));
     AdvGDIPPicture2 = addPictureBox(this, "AdvGDIPPicture2", {115, 43}, {});
     makeValueLabel(this, "Label1", "Binary:", {125, 70, 46, 16});
     Od1 = makeOdometer(this, "Od1", btBinary, 69);
