@@ -21,6 +21,7 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -37,17 +38,23 @@ enum Page { OdometerTab = 0, CalculateTab = 1, TableTab = 2 };
 // pixels three times over at start (decoded, converted, and sent as a window property).
 constexpr int windowIconSizes[] = {48, 64, 128};
 
-// The icon theme's, where the program is installed; else the one built in.
-QIcon programIcon()
+QIcon builtInIcon()
+{
+    QIcon icon;
+    for (int size : windowIconSizes)
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+// The icon theme's, where the program is installed or a theme draws its own; else null.
+QIcon themeIcon()
 {
     const QIcon themed = QIcon::fromTheme(QStringLiteral("org.quorvel.Quorvel"));
+    if (themed.isNull())
+        return {};
     QIcon icon;
-    for (int size : windowIconSizes) {
-        if (themed.isNull())
-            icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
-        else
-            icon.addPixmap(themed.pixmap(QSize(size, size), 1.0));
-    }
+    for (int size : windowIconSizes)
+        icon.addPixmap(themed.pixmap(QSize(size, size), 1.0));
     return icon;
 }
 
@@ -68,7 +75,7 @@ Tfbases::Tfbases(QWidget *parent) : QWidget(parent)
     // The top bar reads first, then the one page in view.
     setAccessibleReadingOrder(this, QAccessible::Window, {QStringLiteral("Panel1")});
     setWindowTitle(QStringLiteral("Numeric Formats"));
-    setWindowIcon(programIcon());
+    setWindowIcon(builtInIcon());
     setAutoFillBackground(true);
     setPalette(windowPalette());
     setFont(roleFont(FontRole::WindowText));
@@ -264,6 +271,17 @@ void Tfbases::FormKeyPress(QChar Key)
 
 bool Tfbases::eventFilter(QObject *watched, QEvent *event)
 {
+    // Looking through the icon themes takes longer than the first frame: it waits until
+    // that frame is drawn, and then the theme's icon, where there is one, takes the place
+    // of the built-in one.
+    if (event->type() == QEvent::Expose && !m_themeIconAsked && watched == windowHandle()) {
+        m_themeIconAsked = true;
+        QTimer::singleShot(0, this, [this] {
+            const QIcon themed = themeIcon();
+            if (!themed.isNull())
+                setWindowIcon(themed);
+        });
+    }
     // Key preview: the window reads every typed character before the control with the
     // focus, once per key press, and never consumes it.
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {

@@ -78,4 +78,5 @@ private:
     bool m_tableFillsClient = false;
     QMargins m_announcedFrame;
     HelpWindow *m_help = nullptr;
+    bool m_themeIconAsked = false;
 };

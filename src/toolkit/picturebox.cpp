@@ -5,22 +5,14 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 PictureBox::PictureBox(QWidget *parent) : QWidget(parent) {}
 
-void PictureBox::setPicture(const QPixmap &picture)
-{
-    m_picture = picture;
-    m_file.clear();
-    if (m_autoSize)
-        resize(pictureSize());
-    update();
-}
-
 void PictureBox::setPictureFile(const QString &file)
 {
-    m_picture = QPixmap();
     m_file = file;
+    m_picture = QPixmap();
     if (m_autoSize)
         resize(pictureSize());
     update();
@@ -28,8 +20,8 @@ void PictureBox::setPictureFile(const QString &file)
 
 QSize PictureBox::pictureSize() const
 {
-    return m_file.isEmpty() ? m_picture.deviceIndependentSize().toSize()
-                            : devicePictureSize(m_file);
+    return m_picture.isNull() ? devicePictureSize(m_file)
+                              : m_picture.deviceIndependentSize().toSize();
 }
 
 PictureBox *addPictureBox(QWidget *parent, const char *name, QPoint place, const QString &file)
@@ -46,16 +38,28 @@ PictureBox *addPictureBox(QWidget *parent, const char *name, QPoint place, const
 void PictureBox::setAutoSize(bool on)
 {
     m_autoSize = on;
-    if (on && (!m_picture.isNull() || !m_file.isEmpty()))
+    if (on && !m_file.isEmpty())
         resize(pictureSize());
+}
+
+void PictureBox::readPictureFile()
+{
+    if (m_picture.isNull() && !m_file.isEmpty())
+        m_picture = devicePicture(m_file);
+}
+
+void PictureBox::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Read after the show has gone to the window system: while it maps the window and
+    // asks for the first frame, the picture is made ready for it.
+    if (m_picture.isNull() && !m_file.isEmpty())
+        QTimer::singleShot(0, this, &PictureBox::readPictureFile);
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
-    if (!m_file.isEmpty()) {
-        m_picture = devicePicture(m_file);
-        m_file.clear();
-    }
+    readPictureFile();
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_picture);
 }

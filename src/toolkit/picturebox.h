@@ -6,8 +6,8 @@
 
 // Shows a picture at its top-left corner, its transparent pixels letting the parent show
 // through. With auto-size on, the box takes the picture's size whenever the picture changes.
-// A picture given by its file is read when the box is first painted, so that the pictures
-// of pages not yet shown cost neither time nor memory.
+// A picture given by its file is read once the box is shown, so that the pictures of pages
+// not yet shown cost neither time nor memory.
 class PictureBox : public QWidget
 {
     Q_OBJECT
@@ -15,7 +15,6 @@ class PictureBox : public QWidget
 public:
     explicit PictureBox(QWidget *parent = nullptr);
 
-    void setPicture(const QPixmap &picture);
     // The picture drawn for the screens' resolution from the file and its larger copies.
     void setPictureFile(const QString &file);
     void setAutoSize(bool on);
@@ -24,15 +23,17 @@ signals:
     void clicked();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     QSize pictureSize() const;
+    void readPictureFile();
 
-    QPixmap m_picture;
-    QString m_file; // read at the first paint
+    QString m_file;
+    QPixmap m_picture; // null until read
     bool m_autoSize = false;
     bool m_pressed = false;
 };

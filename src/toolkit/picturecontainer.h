@@ -3,11 +3,10 @@
 
 #include <QList>
 #include <QObject>
-#include <QPixmap>
 #include <QString>
 
-// A named list of pictures that a form keeps at hand and hands out by item number. Each is
-// read from its file, drawn for the screens' resolution, the first time it is asked for.
+// A named list of pictures that a form keeps at hand and hands out by item number, each as
+// the file a picture box reads when it shows it.
 class PictureContainer : public QObject
 {
     Q_OBJECT
@@ -19,14 +18,13 @@ public:
     int add(const QString &name, const QString &file);
     int count() const { return int(m_items.size()); }
     Q_INVOKABLE QString name(int item) const { return m_items.at(item).name; }
-    Q_INVOKABLE QPixmap picture(int item) const;
+    Q_INVOKABLE QString file(int item) const { return m_items.at(item).file; }
 
 private:
     struct Item
     {
         QString name;
         QString file;
-        mutable QPixmap picture; // once read
     };
     QList<Item> m_items;
 };

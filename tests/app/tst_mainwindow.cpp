@@ -8,8 +8,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -18,6 +21,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -49,10 +53,10 @@ QStringList captionsNotWhole(const QWidget *window)
     for (const QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
         const bool radio = qobject_cast<const QRadioButton *>(button);
         // A radio button's mark comes before its caption; the style says how wide both are.
-        const int room = radio ? button->width() - (button->sizeHint().width() -
-                                                    button->fontMetrics().horizontalAdvance(
-                                                        button->text()))
-                               : button->width();
+        const int room =
+            radio ? button->width() - (button->sizeHint().width() -
+                                       button->fontMetrics().horizontalAdvance(button->text()))
+                  : button->width();
         check(button, button->text(), room);
     }
     return faults;
@@ -74,6 +78,7 @@ private slots:
     void init();
     void cleanup();
     void startsOnTheOdometerPage();
+    void iconThemesDrawingTakesOverOnceTheWindowShows();
     void switchingPagesShowsOnePanelAndSetsTheSize_data();
     void switchingPagesShowsOnePanelAndSetsTheSize();
     void narrowPagesHoldTheirSizeAgainstResizing();
@@ -107,10 +112,7 @@ private:
     {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
     }
-    void type(const QString &text)
-    {
-        QTest::keyClicks(QApplication::focusWidget(), text);
-    }
+    void type(const QString &text) { QTest::keyClicks(QApplication::focusWidget(), text); }
     void activate()
     {
         window->activateWindow();
@@ -151,6 +153,39 @@ void TestMainWindow::startsOnTheOdometerPage()
     QCOMPARE(window->font().family(), QStringLiteral("Tahoma"));
     QCOMPARE(window->font().pixelSize(), 11);
     QCOMPARE(child<QWidget>("Panel1")->palette().color(QPalette::Window), QColor(206, 241, 255));
+}
+
+void TestMainWindow::iconThemesDrawingTakesOverOnceTheWindowShows()
+{
+    QTemporaryDir themes;
+    const QString apps = themes.filePath(QStringLiteral("testtheme/48x48/apps"));
+    QVERIFY(QDir().mkpath(apps));
+    QFile index(themes.filePath(QStringLiteral("testtheme/index.theme")));
+    QVERIFY(index.open(QIODevice::WriteOnly));
+    index.write("[Icon Theme]\nName=testtheme\nDirectories=48x48/apps\n\n"
+                "[48x48/apps]\nSize=48\nType=Fixed\n");
+    index.close();
+    QImage red(48, 48, QImage::Format_ARGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(apps + QStringLiteral("/org.quorvel.Quorvel.png")));
+    const QStringList searchPaths = QIcon::themeSearchPaths();
+    const QString themeName = QIcon::themeName();
+    const auto restoreTheme = qScopeGuard([&] {
+        QIcon::setThemeSearchPaths(searchPaths);
+        QIcon::setThemeName(themeName);
+    });
+    QIcon::setThemeSearchPaths({themes.path()});
+    QIcon::setThemeName(QStringLiteral("testtheme"));
+
+    const auto iconCentre = [](const QWidget &shown) {
+        return shown.windowIcon().pixmap(QSize(48, 48), 1.0).toImage().pixelColor(24, 24);
+    };
+    Tfbases themed;
+    QVERIFY(!themed.windowIcon().isNull());
+    QVERIFY(iconCentre(themed) != QColor(Qt::red)); // built in until the first frame
+    themed.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&themed));
+    QTRY_COMPARE(iconCentre(themed), QColor(Qt::red));
 }
 
 void TestMainWindow::switchingPagesShowsOnePanelAndSetsTheSize_data()
@@ -357,9 +392,8 @@ void TestMainWindow::pagesLookTheSameUnderAnySystemColoursAndStyle()
         for (int y = 0; y < expected.height(); ++y)
             for (int x = 0; x < expected.width(); ++x)
                 differing += expected.pixel(x, y) != actual.pixel(x, y);
-        QVERIFY2(differing == 0, qPrintable(QStringLiteral("page %1: %2 pixels differ")
-                                                .arg(tab)
-                                                .arg(differing)));
+        QVERIFY2(differing == 0,
+                 qPrintable(QStringLiteral("page %1: %2 pixels differ").arg(tab).arg(differing)));
     }
 }
 
@@ -566,7 +600,8 @@ void TestMainWindow::calculateKeysWorkTheBoardAndChooseTheRadix()
     const auto row = [this](unsigned number) {
         QString text;
         for (unsigned column = number == 3 ? 5 : 4; column >= 1; --column)
-            text += child<QLabel>(QByteArray("c" + QByteArray::number(number * 10 + column)))->text();
+            text +=
+                child<QLabel>(QByteArray("c" + QByteArray::number(number * 10 + column)))->text();
         return text.trimmed();
     };
     type(QStringLiteral("FFFF1\r"));

@@ -228,7 +228,7 @@ void OdometerPage::SetOdometerWidth(quint8 Bytes)
 {
     const OdometerLayout layout = layoutForWidth(Bytes);
     m_byteWidth = Bytes;
-    AdvGDIPPicture2->setPicture(PICTURES->picture(layout.boardPicture));
+    AdvGDIPPicture2->setPictureFile(PICTURES->file(layout.boardPicture));
     Od1->move(layout.od1Left, Od1->y());
     Od2->move(layout.od2Left, Od2->y());
     Od3->move(layout.od3Left, Od3->y());
