@@ -5,8 +5,8 @@
 # of the logo's web address. The Debian package's Depends line reads this line, so keep
 # the list on it.
 RUNTIME_PACKAGES=(fonts-freefont-ttf fonts-comic-neue xdg-utils)
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
-                "${RUNTIME_PACKAGES[@]}")
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+                libxcb1-dev "${RUNTIME_PACKAGES[@]}")
 TEST_PACKAGES=(xvfb xauth openbox xdotool wmctrl weston qt6-wayland imagemagick x11-utils
                libbenchmark-dev libxcb-damage0-dev desktop-file-utils appstream
                valgrind strace dpkg-dev file lintian man-db dbus-daemon at-spi2-core python3
