@@ -23,6 +23,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <malloc.h>
+
 namespace {
 
 constexpr int topBarHeight = 41;
@@ -271,16 +273,10 @@ void Tfbases::FormKeyPress(QChar Key)
 
 bool Tfbases::eventFilter(QObject *watched, QEvent *event)
 {
-    // Looking through the icon themes takes longer than the first frame: it waits until
-    // that frame is drawn, and then the theme's icon, where there is one, takes the place
-    // of the built-in one.
-    if (event->type() == QEvent::Expose && !m_themeIconAsked && watched == windowHandle()) {
-        m_themeIconAsked = true;
-        QTimer::singleShot(0, this, [this] {
-            const QIcon themed = themeIcon();
-            if (!themed.isNull())
-                setWindowIcon(themed);
-        });
+    // The first frame comes first; what can wait follows as soon as it is drawn.
+    if (event->type() == QEvent::Expose && !m_firstFrameDrawn && watched == windowHandle()) {
+        m_firstFrameDrawn = true;
+        QTimer::singleShot(0, this, &Tfbases::finishStart);
     }
     // Key preview: the window reads every typed character before the control with the
     // focus, once per key press, and never consumes it.
@@ -328,6 +324,17 @@ bool Tfbases::pressWindowKey(const QKeyEvent *event)
     default:
         return false;
     }
+}
+
+void Tfbases::finishStart()
+{
+    // Looking through the icon themes takes longer than the first frame. The theme's own
+    // drawing of the icon, where there is one, takes the place of the built-in one.
+    const QIcon themed = themeIcon();
+    if (!themed.isNull())
+        setWindowIcon(themed);
+    // Decoding and font set-up leave freed memory in the heap: it goes back to the system.
+    malloc_trim(0);
 }
 
 // From the last page on to the first and back, as a browser's tabs go round.

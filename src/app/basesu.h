@@ -62,6 +62,8 @@ private:
     // The keys of the window and of the page in view; false for a key they leave alone.
     bool pressWindowKey(const QKeyEvent *event);
     void showNeighbourTab(int step);
+    // What can wait until the first frame is drawn.
+    void finishStart();
 
     QWidget *Panel1;
     PictureBox *Image1;
@@ -78,5 +80,5 @@ private:
     bool m_tableFillsClient = false;
     QMargins m_announcedFrame;
     HelpWindow *m_help = nullptr;
-    bool m_themeIconAsked = false;
+    bool m_firstFrameDrawn = false;
 };
