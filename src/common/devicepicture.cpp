@@ -67,3 +67,9 @@ QSize devicePictureSize(const QString &path)
     const DeviceCopy copy = deviceCopy(path);
     return QImageReader(copy.path).size() / copy.scale;
 }
+
+void smoothWhereRatiosDiffer(QPainter &painter, qreal pictureRatio)
+{
+    painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                          !qFuzzyCompare(pictureRatio, painter.device()->devicePixelRatioF()));
+}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -11,5 +12,10 @@
 // than enlarged. Its size in layout pixels is the same at every scale.
 QImage deviceImage(const QString &path);
 QPixmap devicePicture(const QString &path);
+// Lets the painter draw a picture of this many device pixels to a layout pixel smoothly
+// where its device has another ratio (the 2x copy on a screen at 1.5), so that it is made
+// smaller evenly rather than by dropping rows and columns of pixels; where the ratios are
+// the same, the picture's pixels are copied as they are.
+void smoothWhereRatiosDiffer(QPainter &painter, qreal pictureRatio);
 // Its size in layout pixels, read from the file's header without decoding the picture.
 QSize devicePictureSize(const QString &path);

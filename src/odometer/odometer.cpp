@@ -247,8 +247,8 @@ void TOdometer::composeWheels(const std::string &fromText, const std::string &to
 {
     for (int wheel = 0; wheel < m_digitCount; ++wheel) {
         const QImage &strip = isHighlighted(wheel) ? HighlightStrip : DigitStrip;
-        ComposeDigitCell(fromText[wheel], toText[wheel], CellImage, strip, fraction, m_value, m_limit,
-                         incrementing, m_baseType, m_incTopToBottom);
+        ComposeDigitCell(fromText[wheel], toText[wheel], CellImage, strip, fraction, m_value,
+                         m_limit, incrementing, m_baseType, m_incTopToBottom);
         copyImageRows(CellImage, 0, CellImage.height(), BackImage, wheel * CellImage.width(), 0);
     }
 }
@@ -276,7 +276,8 @@ void TOdometer::describeDigits(const std::string &digits)
     QStringList spoken;
     for (char digit : digits)
         spoken << QString(QLatin1Char(digit));
-    const QString name = radixName(m_baseType) + QStringLiteral(", ") + spoken.join(QLatin1Char(' '));
+    const QString name =
+        radixName(m_baseType) + QStringLiteral(", ") + spoken.join(QLatin1Char(' '));
     if (name == m_spokenName)
         return;
     m_spokenName = name;
@@ -286,6 +287,7 @@ void TOdometer::describeDigits(const std::string &digits)
 void TOdometer::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
+    smoothWhereRatiosDiffer(painter, m_scale);
     const QRect area = event->rect();
     painter.drawImage(area, BackImage, QRect(area.topLeft() * m_scale, area.size() * m_scale));
 }

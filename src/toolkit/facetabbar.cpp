@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/facetabbar.h"
 
+#include "common/devicepicture.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -35,8 +37,10 @@ void FaceTabBar::paintEvent(QPaintEvent *)
     for (int index = 0; index < count(); ++index) {
         const bool selected = index == currentIndex();
         const QRect tab = tabRect(index).adjusted(0, m_look.tabMargins.top(), 0, 0);
+        const QImage &face = selected ? m_look.selectedFace : m_look.normalFace;
         painter.fillRect(tab, selected ? m_look.selectedColor : m_look.normalColor);
-        painter.drawImage(tab, selected ? m_look.selectedFace : m_look.normalFace);
+        smoothWhereRatiosDiffer(painter, face.devicePixelRatio());
+        painter.drawImage(tab, face);
         painter.setFont(selected ? m_look.selectedFont : m_look.normalFont);
         painter.setPen(palette().color(QPalette::WindowText));
         const QRect caption =

@@ -61,6 +61,7 @@ void PictureBox::paintEvent(QPaintEvent *)
 {
     readPictureFile();
     QPainter painter(this);
+    smoothWhereRatiosDiffer(painter, m_picture.devicePixelRatio());
     painter.drawPixmap(0, 0, m_picture);
 }
 
