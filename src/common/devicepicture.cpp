@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>

@@ -2,10 +2,11 @@
 #pragma once
 
 #include <QImage>
-#include <QPainter>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+
+class QPainter;
 
 // A picture of the resources as drawn for the program's screens: where they have more than
 // one device pixel to a layout pixel, its "@2x" or "@3x" copy, so that it shows sharp rather

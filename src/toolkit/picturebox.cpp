@@ -11,6 +11,9 @@ PictureBox::PictureBox(QWidget *parent) : QWidget(parent) {}
 
 void PictureBox::setPictureFile(const QString &file)
 {
+    // The same file again (the page's layout set anew) keeps the picture already read.
+    if (file == m_file)
+        return;
     m_file = file;
     m_picture = QPixmap();
     if (m_autoSize)
