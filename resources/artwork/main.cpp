@@ -35,8 +35,7 @@ int main(int argc, char *argv[])
     for (int scale : {1, 2, 3}) {
         const auto saveAt = [&](const char *name, const char *extension, const QImage &image,
                                 const char *format, int quality = -1) {
-            const QString suffix =
-                scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+            const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
             const QString file = QLatin1String(name) + suffix + QLatin1String(extension);
             ok = save(folder, qPrintable(file), image, format, quality) && ok;
         };

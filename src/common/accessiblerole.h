@@ -13,8 +13,8 @@ class QWidget;
 
 // Reads the widget as the role given and, with a press, offers the press as its action;
 // with a name, reads the name it gives rather than the widget's accessible name.
-void setAccessibleRole(QWidget *widget, QAccessible::Role role,
-                       std::function<void()> press = {}, std::function<QString()> name = {});
+void setAccessibleRole(QWidget *widget, QAccessible::Role role, std::function<void()> press = {},
+                       std::function<QString()> name = {});
 
 // Reads a panel's children named first (by object name) in that order, the others after
 // them in their own order, and leaves the hidden ones out, whatever order the panel stacks

@@ -31,8 +31,8 @@ void FocusMark::moveTo(QWidget *focused)
         hide();
         return;
     }
-    const QRect frame = focused->geometry().adjusted(-frameWidth, -frameWidth, frameWidth,
-                                                     frameWidth);
+    const QRect frame =
+        focused->geometry().adjusted(-frameWidth, -frameWidth, frameWidth, frameWidth);
     setGeometry(frame);
     const QRect inside = rect().adjusted(frameWidth, frameWidth, -frameWidth, -frameWidth);
     setMask(QRegion(rect()).subtracted(QRegion(inside)));

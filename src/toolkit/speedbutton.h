@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QAbstractButton>
 #include "toolkit/look.h"
+#include <QAbstractButton>
 
 #include <QColor>
 #include <QTimer>

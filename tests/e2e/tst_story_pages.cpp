@@ -184,11 +184,11 @@ void PagesStory::narrowPagesRefuseAMaximiseWhereTheyStand()
         QVERIFY(story.openPage(tab));
         QCOMPARE(outerSizeSoon(narrowWindow), narrowWindow);
         const QString window = QString::number(story.window());
-        story.session().run(QStringLiteral("xdotool"),
-                            {QStringLiteral("windowmove"), window, QStringLiteral("200"),
-                             QStringLiteral("150")});
-        QVERIFY(waitUntil(
-            [&] { return story.session().clientGeometry(story.window()).x() > 150; }, 5000));
+        story.session().run(
+            QStringLiteral("xdotool"),
+            {QStringLiteral("windowmove"), window, QStringLiteral("200"), QStringLiteral("150")});
+        QVERIFY(waitUntil([&] { return story.session().clientGeometry(story.window()).x() > 150; },
+                          5000));
         const QRect before = story.session().clientGeometry(story.window());
         story.session().run(QStringLiteral("wmctrl"),
                             {QStringLiteral("-i"), QStringLiteral("-r"), window,

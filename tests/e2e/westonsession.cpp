@@ -26,9 +26,7 @@ WestonSession::WestonSession()
                          QStringLiteral("--height=1024"), QStringLiteral("--idle-time=0")});
     const QString socketFile = m_runtimeFolder.filePath(m_socket);
     const bool listening = waitUntil(
-        [&] {
-            return QFile::exists(socketFile) || m_compositor->state() == QProcess::NotRunning;
-        },
+        [&] { return QFile::exists(socketFile) || m_compositor->state() == QProcess::NotRunning; },
         10000);
     if (!listening || m_compositor->state() == QProcess::NotRunning)
         m_failure = QStringLiteral("weston did not start (are weston and qt6-wayland installed?)");

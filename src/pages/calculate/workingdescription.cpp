@@ -39,10 +39,10 @@ QString describeWorking(const ColumnBoard &board)
     if (sign != '+' && sign != '-')
         return {};
     const bool sum = sign == '+';
-    QString sentence = spokenRow(board, 1) + (sum ? QStringLiteral(" plus ") : QStringLiteral(" minus ")) +
-                       spokenRow(board, 2) + QStringLiteral(" equals ") +
-                       (board.minusShown() ? QStringLiteral("minus ") : QString()) +
-                       spokenRow(board, 3);
+    QString sentence =
+        spokenRow(board, 1) + (sum ? QStringLiteral(" plus ") : QStringLiteral(" minus ")) +
+        spokenRow(board, 2) + QStringLiteral(" equals ") +
+        (board.minusShown() ? QStringLiteral("minus ") : QString()) + spokenRow(board, 3);
     QList<unsigned> marked;
     for (unsigned column = 2; column <= (sum ? 5u : 4u); ++column) {
         if (sum ? board.topMarkShown(column) : board.struck(column))

@@ -96,5 +96,5 @@ private:
     QTimer *Timer1;
     bool m_countUp = false;
     int m_pointedDigit = -1; // the digit Left and Right point at; none at first
-    quint8 m_byteWidth = 1; // as last applied by SetOdometerWidth
+    quint8 m_byteWidth = 1;  // as last applied by SetOdometerWidth
 };

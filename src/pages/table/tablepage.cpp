@@ -33,8 +33,7 @@ ValueGrid::Look gridLook()
 
 } // namespace
 
-TablePage::TablePage(WholeNumberEdit *jumpBox, QWidget *parent)
-    : QWidget(parent), center(jumpBox)
+TablePage::TablePage(WholeNumberEdit *jumpBox, QWidget *parent) : QWidget(parent), center(jumpBox)
 {
     setObjectName(QStringLiteral("pan3"));
     resize(850, 267);

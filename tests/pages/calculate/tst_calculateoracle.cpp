@@ -101,8 +101,7 @@ template <typename Board> QString checkSum(const Board &board, const Problem &pr
     return {};
 }
 
-template <typename Board>
-QString checkDifference(const Board &board, const Problem &problem)
+template <typename Board> QString checkDifference(const Board &board, const Problem &problem)
 {
     const unsigned radix = problem.radix;
     const bool exchanged = problem.first < problem.second;

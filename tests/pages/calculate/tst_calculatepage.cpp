@@ -7,8 +7,8 @@
 #include <QFontInfo>
 #include <QLoggingCategory>
 #include <QTabBar>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
