@@ -100,14 +100,14 @@ QAccessibleInterface *makeDeclaredReading(const QString &, QObject *object)
     return new DeclaredReading(static_cast<QWidget *>(object), *found);
 }
 
-void declareReading(QWidget *widget, Reading reading)
+void declareReading(QWidget *widget, const Reading &reading)
 {
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(makeDeclaredReading);
         return true;
     }();
     Q_UNUSED(factoryInstalled);
-    readings().insert(widget, std::move(reading));
+    readings().insert(widget, reading);
     QObject::connect(widget, &QObject::destroyed, [widget] { readings().remove(widget); });
 }
 

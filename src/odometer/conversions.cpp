@@ -21,8 +21,8 @@ std::uint32_t RadixToInt(std::string_view text, std::uint8_t radix)
 {
     std::uint32_t result = 0;
     std::uint32_t weight = 1;
-    for (auto it = text.rbegin(); it != text.rend(); ++it) {
-        unsigned char c = static_cast<unsigned char>(*it);
+    for (std::size_t place = text.size(); place-- > 0;) {
+        auto c = static_cast<unsigned char>(text[place]);
         if (c >= 'a' && c <= 'z')
             c = static_cast<unsigned char>(c - 'a' + 'A');
         const std::uint32_t digit = c <= 64 ? c - 48u : c - 55u;
@@ -50,8 +50,8 @@ std::uint32_t OctToInt(std::string_view text)
 {
     std::uint32_t sum = 0;
     std::uint32_t weight = 1;
-    for (auto it = text.rbegin(); it != text.rend(); ++it) {
-        sum += (static_cast<unsigned char>(*it) - 48u) * weight;
+    for (std::size_t place = text.size(); place-- > 0;) {
+        sum += (static_cast<unsigned char>(text[place]) - 48u) * weight;
         weight *= 8;
     }
     return sum;

@@ -8,6 +8,7 @@
 #include <string_view>
 
 // Digit characters in value order; index 16 stands for the blank cell of the digit strip.
+// NOLINTNEXTLINE(readability-identifier-naming): the name every page knows it by
 inline constexpr std::string_view DigitAlphabet = "0123456789ABCDEF";
 
 // All arithmetic here is unsigned 32-bit and wraps; no character is validated.

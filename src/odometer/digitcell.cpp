@@ -12,7 +12,7 @@ namespace {
 
 enum class Roll { Standing, Down, Up };
 
-constexpr int BlankCell = 16;
+constexpr int blankCell = 16;
 
 Roll rollOf(int f, int t, std::uint32_t value, std::uint32_t limit, bool incrementing,
             TBaseType baseType, bool topToBottom)
@@ -34,7 +34,7 @@ Roll rollOf(int f, int t, std::uint32_t value, std::uint32_t limit, bool increme
 int digitCell(char character)
 {
     const auto index = DigitAlphabet.find(character);
-    return index == std::string_view::npos ? BlankCell : static_cast<int>(index);
+    return index == std::string_view::npos ? blankCell : static_cast<int>(index);
 }
 
 int topDigit(TBaseType baseType)

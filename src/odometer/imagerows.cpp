@@ -10,7 +10,7 @@ namespace {
 
 // A wheel's row: 15 pixels of 4 bytes. Copied with a size known here, it takes a few moves
 // instead of a call into the library for each of the 20 rows of every wheel of every frame.
-constexpr qsizetype WheelRowBytes = 15 * 4;
+constexpr qsizetype wheelRowBytes = qsizetype(15) * 4;
 
 // RowBytes is a qsizetype, or a std::integral_constant when the size is known here.
 template <typename RowBytes>
@@ -40,9 +40,9 @@ void copyImageRows(const QImage &source, int sourceRow, int rowCount, QImage &ta
     uchar *to = target.bits() + targetRow * targetStride + qsizetype(targetX) * 4;
     if (sourceStride == rowBytes && targetStride == rowBytes)
         std::memcpy(to, from, rowBytes * rowCount); // rows that follow each other: one block
-    else if (rowBytes == WheelRowBytes)
+    else if (rowBytes == wheelRowBytes)
         copyRows(from, sourceStride, to, targetStride, rowCount,
-                 std::integral_constant<qsizetype, WheelRowBytes>{});
+                 std::integral_constant<qsizetype, wheelRowBytes>{});
     else
         copyRows(from, sourceStride, to, targetStride, rowCount, rowBytes);
 }

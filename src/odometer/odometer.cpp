@@ -17,9 +17,9 @@
 
 namespace {
 
-constexpr int StripCellCount = 17;
-constexpr quint8 MaxDigitCount = 32;
-constexpr char BlankCharacter = ' ';
+constexpr int stripCellCount = 17;
+constexpr quint8 maxDigitCount = 32;
+constexpr char blankCharacter = ' ';
 
 // Light pixels, packed as blue x 65536 + green x 256 + red, turn pure green; on the grey
 // strip that is every pixel of grey level 128 or more, the glyphs.
@@ -78,7 +78,7 @@ TOdometer::TOdometer(QWidget *parent) : QWidget(parent), FrameTimer(new QTimer(t
     DigitStrip = strip.convertToFormat(QImage::Format_RGB32);
     HighlightStrip = makeHighlightStrip(DigitStrip);
 
-    CellHeight = static_cast<quint8>(DigitStrip.height() / StripCellCount / m_scale);
+    CellHeight = static_cast<quint8>(DigitStrip.height() / stripCellCount / m_scale);
     CellImage = QImage(DigitStrip.width(), CellHeight * m_scale, QImage::Format_RGB32);
     setFixedHeight(CellHeight);
     BackImage = QImage(0, CellHeight * m_scale, QImage::Format_RGB32);
@@ -117,7 +117,7 @@ void TOdometer::SetBaseType(TBaseType baseType)
 
 void TOdometer::SetDigitCount(quint8 digitCount)
 {
-    if (digitCount == m_digitCount || digitCount == 0 || digitCount > MaxDigitCount)
+    if (digitCount == m_digitCount || digitCount == 0 || digitCount > maxDigitCount)
         return;
     FrameTimer->stop();
     m_digitCount = digitCount;
@@ -237,7 +237,7 @@ void TOdometer::Redraw()
 {
     const std::string digits = ValueToDigits(m_baseType, m_value, m_digitCount);
     // From a blank wheel at the end of a roll every case shows the whole cell of the digit.
-    composeWheels(std::string(m_digitCount, BlankCharacter), digits, 255, true);
+    composeWheels(std::string(m_digitCount, blankCharacter), digits, 255, true);
     describeDigits(digits);
     update();
 }

@@ -10,7 +10,7 @@ namespace {
 bool isNumberPatternCharacter(QChar character)
 {
     return character == QLatin1Char('0') || character == QLatin1Char('#') ||
-           character == ThousandsSeparator;
+           character == thousandsSeparator;
 }
 
 QString groupInThousands(const QString &digits)
@@ -18,7 +18,7 @@ QString groupInThousands(const QString &digits)
     QString grouped;
     for (qsizetype index = 0; index < digits.size(); ++index) {
         if (index > 0 && (digits.size() - index) % 3 == 0)
-            grouped += ThousandsSeparator;
+            grouped += thousandsSeparator;
         grouped += digits[index];
     }
     return grouped;
@@ -40,7 +40,7 @@ QString writeBySection(quint64 magnitude, const QString &section)
     const qsizetype shownDigits = pattern.count(QLatin1Char('0'));
     if (digits.size() < shownDigits)
         digits = QString(shownDigits - digits.size(), QLatin1Char('0')) + digits;
-    if (pattern.contains(ThousandsSeparator))
+    if (pattern.contains(thousandsSeparator))
         digits = groupInThousands(digits);
     return section.left(first) + digits + section.mid(last);
 }
@@ -67,7 +67,7 @@ std::optional<qint64> readWholeNumber(const QString &text)
         return std::nullopt;
     const bool parenthesised = match.capturedLength(3) > 0;
     QString digits = match.captured(parenthesised ? 3 : 2);
-    digits.remove(ThousandsSeparator);
+    digits.remove(thousandsSeparator);
     if (digits.isEmpty())
         return std::nullopt;
     const bool negative = parenthesised || match.captured(1) == QLatin1String("-");

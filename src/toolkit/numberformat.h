@@ -6,7 +6,7 @@
 #include <optional>
 
 // The character that groups the digits of a whole number in thousands.
-inline constexpr QChar ThousandsSeparator = QLatin1Char(',');
+inline constexpr QChar thousandsSeparator = QLatin1Char(',');
 
 // Writes a whole number by a display format of one or two sections, "positive;negative".
 // In a section the run of '0', '#' and ',' stands for the number: a ',' in it groups the

@@ -14,8 +14,8 @@ QValidator::State TypedNumberValidator::validate(QString &input, int &) const
         QRegularExpression::anchoredPattern(QStringLiteral(R"([+-]?[0-9,]*|\([0-9,]*\)?)")));
     if (!typing.match(input).hasMatch())
         return Invalid;
-    const qsizetype separators = input.count(ThousandsSeparator);
-    if (separators > m_currentText.count(ThousandsSeparator))
+    const qsizetype separators = input.count(thousandsSeparator);
+    if (separators > m_currentText.count(thousandsSeparator))
         return Invalid;
     if (m_maxLength > 0 && input.size() - separators > m_maxLength)
         return Invalid;

@@ -112,7 +112,8 @@ FittingLabel *CalculatePage::addLabel(const char *name, int left, int top, const
 
 void CalculatePage::buildBoard()
 {
-    addPictureBox(this, "AdvGDIPPicture4", {64, -13}, QStringLiteral(":/pictures/calculate-background.png"));
+    addPictureBox(this, "AdvGDIPPicture4", {64, -13},
+                  QStringLiteral(":/pictures/calculate-background.png"));
 
     const QFont digitFont = roleFont(FontRole::BoardDigit);
     const QFont markFont = roleFont(FontRole::BoardMark);
@@ -133,6 +134,7 @@ void CalculatePage::buildBoard()
     m_cells[11]->setAutoSize(false);
     m_cells[11]->resize(29, 67);
 
+    // NOLINTNEXTLINE(readability-identifier-naming): the rule keeps its layout name
     auto *Shape1 = new QWidget(this);
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setGeometry(164, 150, 175, 3);
@@ -188,30 +190,31 @@ void CalculatePage::buildBoard()
 
 void CalculatePage::buildButtons()
 {
-    addPictureBox(this, "AdvGDIPPicture5", {8, 30}, QStringLiteral(":/pictures/calculate-buttons.png"));
+    addPictureBox(this, "AdvGDIPPicture5", {8, 30},
+                  QStringLiteral(":/pictures/calculate-buttons.png"));
     // The caption stays the layout's; assistive technology reads the button by what it does.
-    const auto addButton = [this](const char *name, const char *caption, QRect place,
-                                  FontRole role, const QString &action, const QString &tip) {
+    const auto addButton = [this](const char *name, const char *caption, QRect place, FontRole role,
+                                  const QString &action, const QString &tip) {
         SpeedButton *button = addSpeedButton(this, name, QLatin1String(caption), place, role);
         button->setAccessibleName(action);
         button->setToolTip(tip);
         return button;
     };
-    W7SpeedButton5 = addButton("W7SpeedButton5", "Octal #", {23, 45, 90, 27},
-                               FontRole::RadixButtonCaption, tr("Octal numbers"),
-                               tr("Start a problem in octal (Alt+O)"));
-    W7SpeedButton8 = addButton("W7SpeedButton8", "Decimal #", {23, 78, 90, 27},
-                               FontRole::RadixButtonCaption, tr("Decimal numbers"),
-                               tr("Start a problem in decimal (Alt+D)"));
-    W7SpeedButton9 = addButton("W7SpeedButton9", "Hex #", {23, 111, 90, 27},
-                               FontRole::RadixButtonCaption, tr("Hexadecimal numbers"),
-                               tr("Start a problem in hexadecimal (Alt+H)"));
+    W7SpeedButton5 =
+        addButton("W7SpeedButton5", "Octal #", {23, 45, 90, 27}, FontRole::RadixButtonCaption,
+                  tr("Octal numbers"), tr("Start a problem in octal (Alt+O)"));
+    W7SpeedButton8 =
+        addButton("W7SpeedButton8", "Decimal #", {23, 78, 90, 27}, FontRole::RadixButtonCaption,
+                  tr("Decimal numbers"), tr("Start a problem in decimal (Alt+D)"));
+    W7SpeedButton9 =
+        addButton("W7SpeedButton9", "Hex #", {23, 111, 90, 27}, FontRole::RadixButtonCaption,
+                  tr("Hexadecimal numbers"), tr("Start a problem in hexadecimal (Alt+H)"));
     W7SpeedButton7 = addButton("W7SpeedButton7", "-", {28, 161, 34, 27},
                                FontRole::PushButtonCaption, tr("Work the difference"),
                                tr("Subtract the second number from the first (key -)"));
-    W7SpeedButton6 = addButton("W7SpeedButton6", "+", {76, 161, 34, 27},
-                               FontRole::PushButtonCaption, tr("Work the sum"),
-                               tr("Add the two numbers (key +)"));
+    W7SpeedButton6 =
+        addButton("W7SpeedButton6", "+", {76, 161, 34, 27}, FontRole::PushButtonCaption,
+                  tr("Work the sum"), tr("Add the two numbers (key +)"));
     connect(W7SpeedButton5, &SpeedButton::clicked, this, &CalculatePage::W7SpeedButton5Click);
     connect(W7SpeedButton8, &SpeedButton::clicked, this, &CalculatePage::W7SpeedButton8Click);
     connect(W7SpeedButton9, &SpeedButton::clicked, this, &CalculatePage::W7SpeedButton9Click);

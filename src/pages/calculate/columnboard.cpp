@@ -64,13 +64,13 @@ char ColumnBoard::topMark(unsigned column) const
 
 unsigned ColumnBoard::GetTopMark(unsigned column) const
 {
-    return topMarkShown(column) ? digitValue(topMark(column)) : NoTopMark;
+    return topMarkShown(column) ? digitValue(topMark(column)) : noTopMark;
 }
 
 unsigned ColumnBoard::EffectiveTopDigit(unsigned column) const
 {
     const unsigned mark = GetTopMark(column);
-    return mark != NoTopMark ? mark : GetBoardDigit(1, column);
+    return mark != noTopMark ? mark : GetBoardDigit(1, column);
 }
 
 void ColumnBoard::MarkBorrow(unsigned column, unsigned digit, unsigned radix, bool first)

@@ -12,7 +12,7 @@
 class ColumnBoard
 {
 public:
-    static constexpr unsigned NoTopMark = 255;
+    static constexpr unsigned noTopMark = 255;
 
     ColumnBoard();
 
@@ -25,7 +25,7 @@ public:
     void SetTopMark(unsigned column, unsigned value, unsigned radix);
     char topMark(unsigned column) const;
     bool topMarkShown(unsigned column) const { return topMark(column) != ' '; }
-    // The shown mark read as a hexadecimal digit, or NoTopMark.
+    // The shown mark read as a hexadecimal digit, or noTopMark.
     unsigned GetTopMark(unsigned column) const;
     // The top digit of the column after the borrows made so far.
     unsigned EffectiveTopDigit(unsigned column) const;

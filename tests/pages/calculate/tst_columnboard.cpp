@@ -90,7 +90,7 @@ void TestColumnBoard::pairsThatNameNoCellAreIgnored()
     board.SetTopMark(6, 3, 10);
     board.MarkBorrow(5, 3, 10, true);
     board.MarkBorrow(1, 3, 10, true);
-    QCOMPARE(board.GetTopMark(1), ColumnBoard::NoTopMark);
+    QCOMPARE(board.GetTopMark(1), ColumnBoard::noTopMark);
     for (unsigned column = 1; column <= 5; ++column) {
         QVERIFY(!board.topMarkShown(column));
         QVERIFY(!board.struck(column));
@@ -102,7 +102,7 @@ void TestColumnBoard::topMarksAndTheEffectiveTopDigit()
 {
     ColumnBoard board;
     fill(board, 1, "3456", 10);
-    QCOMPARE(board.GetTopMark(2), ColumnBoard::NoTopMark);
+    QCOMPARE(board.GetTopMark(2), ColumnBoard::noTopMark);
     QCOMPARE(board.EffectiveTopDigit(2), 5u);
 
     board.SetTopMark(2, 15, 16);
@@ -117,9 +117,9 @@ void TestColumnBoard::topMarksAndTheEffectiveTopDigit()
 
     board.SetTopMark(2, 15, 0);
     QVERIFY(!board.topMarkShown(2));
-    QCOMPARE(board.GetTopMark(2), ColumnBoard::NoTopMark);
+    QCOMPARE(board.GetTopMark(2), ColumnBoard::noTopMark);
     QCOMPARE(board.EffectiveTopDigit(2), 5u);
-    QCOMPARE(board.GetTopMark(1), ColumnBoard::NoTopMark);
+    QCOMPARE(board.GetTopMark(1), ColumnBoard::noTopMark);
     QCOMPARE(board.EffectiveTopDigit(1), 6u);
 }
 
