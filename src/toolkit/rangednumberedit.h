@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QLineEdit>
+#include "toolkit/numberedit.h"
 
 class TypedNumberValidator;
 
@@ -11,7 +11,7 @@ class TypedNumberValidator;
 // DisplayFormat; on leaving it a blank box takes the minimum, with CheckRange a value
 // outside the limits takes the nearer one, and the text is rewritten in the DisplayFormat
 // before exited() is raised.
-class RangedNumberEdit : public QLineEdit
+class RangedNumberEdit : public NumberEdit
 {
     Q_OBJECT
     Q_PROPERTY(bool CheckRange READ CheckRange WRITE SetCheckRange)
@@ -29,32 +29,21 @@ public:
     int MaxLength() const;
     void SetMaxLength(int length);
 
-    qint64 minimum() const { return m_minimum; }
-    void setMinimum(qint64 minimum) { m_minimum = minimum; }
-    qint64 maximum() const { return m_maximum; }
-    void setMaximum(qint64 maximum) { m_maximum = maximum; }
-
-    // The number the text holds; a blank box holds the minimum.
-    qint64 value() const;
-
 signals:
     // Every typed character, before the box's own filtering.
     void keyPressed(QChar key);
-    // The focus has gone to another control; the text shows the value as checked.
-    void exited();
 
 protected:
+    std::optional<qint64> numberIn(const QString &text) const override;
+    QString textOf(qint64 number) const override;
+    bool checksRange() const override { return m_checkRange; }
+    QString settledText() const override;
+
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    void holdToTheRules(const QString &changed);
-    void showInDisplayFormat(qint64 number);
-
     TypedNumberValidator *m_validator;
     bool m_checkRange = false;
     QString m_displayFormat = QStringLiteral("0");
-    qint64 m_minimum = 0;
-    qint64 m_maximum = 0;
 };

@@ -18,7 +18,6 @@ public:
     void setMaxLength(int length) { m_maxLength = length; }
     // The text the box holds now, which the next change is measured against.
     void setCurrentText(const QString &text) { m_currentText = text; }
-    const QString &currentText() const { return m_currentText; }
 
     State validate(QString &input, int &position) const override;
 

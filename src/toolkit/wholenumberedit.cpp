@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/wholenumberedit.h"
 
-#include <QApplication>
-#include <QClipboard>
+#include <QAction>
 #include <QContextMenuEvent>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -14,9 +14,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace {
+
+using EditState = WholeNumberEdit::EditState;
 
 // Eighteen digits always fit the value read back.
 constexpr int maxDigits = 18;
@@ -26,92 +27,124 @@ int signLength(const QString &text)
     return text.startsWith(QLatin1Char('-')) ? 1 : 0;
 }
 
-// The last guard of the text, for edits that reach the line edit without passing the
-// box's rules, such as an assistive tool inserting, deleting or setting text: an emptied
-// box holds 0, and any other text that is not a whole number gives way to the last whole
-// number the box held before anyone sees it.
-class WholeNumberGuard : public QValidator
+// The rules work on a state of at most a sign and eighteen digits, so each character costs
+// the same however long the text it comes in.
+void typeDigit(EditState &state, QChar digit)
+{
+    QString &text = state.text;
+    int caret = state.caret;
+    if (state.anchor != state.caret) {
+        caret = std::min(state.anchor, state.caret);
+        text.remove(caret, std::abs(state.anchor - state.caret));
+    } else if (text.mid(signLength(text)) == QLatin1String("0")) {
+        text.chop(1); // a lone zero gives way to the digit typed
+        caret = int(text.size());
+    }
+    if (text.size() - signLength(text) >= maxDigits) {
+        state.anchor = state.caret = caret;
+        return;
+    }
+    caret = std::max(caret, signLength(text));
+    text.insert(caret, digit);
+    state.anchor = state.caret = caret + 1;
+}
+
+void toggleMinus(EditState &state)
+{
+    const int oldSign = signLength(state.text);
+    if (oldSign)
+        state.text.remove(0, 1);
+    else
+        state.text.prepend(QLatin1Char('-'));
+    const int newSign = 1 - oldSign;
+    // Caret and selection keep their places among the digits.
+    const auto moved = [&](int position) { return std::max(position - oldSign, 0) + newSign; };
+    state.anchor = moved(state.anchor);
+    state.caret = moved(state.caret);
+}
+
+// A lone sign, or nothing, holds 0.
+void neverEmpty(EditState &state)
+{
+    if (state.text.size() == signLength(state.text)) {
+        state.text += QLatin1Char('0');
+        state.anchor = state.caret = int(state.text.size());
+    }
+}
+
+EditState typedInto(EditState state, const QString &typed)
+{
+    for (QChar character : typed) {
+        if (character.isDigit() && character.unicode() < 128)
+            typeDigit(state, character);
+        else if (character == QLatin1Char('-'))
+            toggleMinus(state);
+    }
+    neverEmpty(state);
+    return state;
+}
+
+// Text that does not pass through the box's rules: an emptied box or a lone sign is mended
+// to hold 0, anything else that is not a whole number is refused.
+class WholeNumberValidator : public QValidator
 {
 public:
     using QValidator::QValidator;
 
-    void setLastWhole(const QString &text) { m_lastWhole = text; }
-
     State validate(QString &input, int &position) const override
     {
         static const QRegularExpression wholeNumber(
-            QRegularExpression::anchoredPattern(QStringLiteral("-?[0-9]{1,%1}").arg(maxDigits)));
+            QRegularExpression::anchoredPattern(QStringLiteral("-?[0-9]{0,%1}").arg(maxDigits)));
+        if (!wholeNumber.match(input).hasMatch())
+            return Invalid;
         if (input.size() == signLength(input)) {
             input += QLatin1Char('0');
             position = int(input.size());
-        } else if (!wholeNumber.match(input).hasMatch()) {
-            input = m_lastWhole;
-            position = std::min(position, int(input.size()));
         }
         return Acceptable;
     }
-
-private:
-    QString m_lastWhole = QStringLiteral("0");
 };
 
 } // namespace
 
-WholeNumberEdit::WholeNumberEdit(QWidget *parent)
-    : QLineEdit(parent), m_minimum(std::numeric_limits<qint64>::min()),
-      m_maximum(std::numeric_limits<qint64>::max())
+WholeNumberEdit::WholeNumberEdit(QWidget *parent) : NumberEdit(parent)
 {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setInputMethodHints(Qt::ImhFormattedNumbersOnly | Qt::ImhNoPredictiveText);
-    auto *guard = new WholeNumberGuard(this);
-    setValidator(guard);
-    connect(this, &QLineEdit::textChanged, guard,
-            [guard](const QString &text) { guard->setLastWhole(text); });
+    setValidator(new WholeNumberValidator(this));
     setText(QStringLiteral("0"));
-    connect(this, &QLineEdit::textChanged, this, &WholeNumberEdit::forgetEditsOnOutsideChange);
 }
 
-void WholeNumberEdit::setLimits(qint64 minimum, qint64 maximum)
+std::optional<qint64> WholeNumberEdit::numberIn(const QString &text) const
 {
-    m_minimum = minimum;
-    m_maximum = maximum;
+    return std::llround(text.toDouble());
 }
 
-qint64 WholeNumberEdit::bounded(qint64 value) const
+QString WholeNumberEdit::textOf(qint64 number) const
 {
-    return std::clamp(value, m_minimum, m_maximum);
-}
-
-qint64 WholeNumberEdit::value() const
-{
-    return std::llround(text().toDouble());
+    return QString::number(number);
 }
 
 void WholeNumberEdit::setValue(qint64 value)
 {
-    setText(QString::number(value));
+    setText(textOf(value));
 }
 
 void WholeNumberEdit::keyPressEvent(QKeyEvent *event)
 {
-    if (event->matches(QKeySequence::Copy)) {
-        copy();
-    } else if (event->matches(QKeySequence::Cut)) {
+    if (event->matches(QKeySequence::Cut)) {
         cutSelection();
     } else if (event->matches(QKeySequence::Paste)) {
         pasteFrom(QClipboard::Clipboard);
-    } else if (event->matches(QKeySequence::Undo)) {
-        undoEdit();
-    } else if (event->matches(QKeySequence::Redo)) {
-        redoEdit();
     } else if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete) {
         removeCharacter(event->key() == Qt::Key_Backspace);
-    } else if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right ||
-               event->key() == Qt::Key_Home || event->key() == Qt::Key_End ||
-               event->matches(QKeySequence::SelectAll)) {
-        QLineEdit::keyPressEvent(event); // moves the caret or the selection only
+    } else if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Undo) ||
+               event->matches(QKeySequence::Redo) || event->matches(QKeySequence::SelectAll) ||
+               event->key() == Qt::Key_Left || event->key() == Qt::Key_Right ||
+               event->key() == Qt::Key_Home || event->key() == Qt::Key_End) {
+        QLineEdit::keyPressEvent(event); // leaves the text as the rules made it
+        return;
     } else if (!event->text().isEmpty() && event->text().front().isPrint()) {
-        typeText(event->text());
+        typeText(event->text(), Step::Typing);
     } else {
         event->ignore();
         return;
@@ -125,18 +158,6 @@ void WholeNumberEdit::keyReleaseEvent(QKeyEvent *event)
     emit keyReleased(event->key(), event->modifiers());
 }
 
-void WholeNumberEdit::focusOutEvent(QFocusEvent *event)
-{
-    QLineEdit::focusOutEvent(event);
-    // A menu opening or another window coming to the front does not leave the box.
-    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
-        return;
-    const qint64 typed = value();
-    if (bounded(typed) != typed)
-        setValue(bounded(typed));
-    emit exited();
-}
-
 void WholeNumberEdit::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
@@ -148,30 +169,32 @@ void WholeNumberEdit::mouseReleaseEvent(QMouseEvent *event)
 
 void WholeNumberEdit::contextMenuEvent(QContextMenuEvent *event)
 {
-    // The standard menu would edit the text around the rules of the box.
-    QMenu menu(this);
-    menu.addAction(tr("&Undo"), this, &WholeNumberEdit::undoEdit)
-        ->setEnabled(!m_undoStates.isEmpty());
-    menu.addAction(tr("&Redo"), this, &WholeNumberEdit::redoEdit)
-        ->setEnabled(!m_redoStates.isEmpty());
-    menu.addSeparator();
-    menu.addAction(tr("Cu&t"), this, &WholeNumberEdit::cutSelection)->setEnabled(hasSelectedText());
-    menu.addAction(tr("&Copy"), this, &WholeNumberEdit::copy)->setEnabled(hasSelectedText());
-    menu.addAction(tr("&Paste"), this, [this] { pasteFrom(QClipboard::Clipboard); });
-    menu.addSeparator();
-    menu.addAction(tr("Select All"), this, &WholeNumberEdit::selectAll);
-    menu.exec(event->globalPos());
+    // The line edit's own menu (Undo, Redo, -, Cut, Copy, Paste, Delete, -, Select All), with
+    // the entries that bring text in or take it out sent through the rules. Its entries carry
+    // no names, so they are known by their places.
+    QMenu *menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const QList<QAction *> entries = menu->actions();
+    if (entries.size() == 9) {
+        const auto reroute = [menu](QAction *entry, auto edit) {
+            entry->disconnect();
+            connect(entry, &QAction::triggered, menu, edit);
+        };
+        reroute(entries[3], [this] { cutSelection(); });
+        reroute(entries[5], [this] { pasteFrom(QClipboard::Clipboard); });
+        reroute(entries[6], [this] { removeSelection(); });
+    }
+    menu->popup(event->globalPos());
 }
 
-void WholeNumberEdit::inputMethodEvent(QInputMethodEvent *event)
+void WholeNumberEdit::takeInputMethodEvent(QInputMethodEvent *event)
 {
     // The text being composed shows in the box but never enters it; what the input method
     // commits is typed through the rules. A request to replace text around the caret is
     // not taken, since it would change the number around the rules.
     QInputMethodEvent composing(event->preeditString(), event->attributes());
-    const QString committed = event->commitString();
-    if (!committed.isEmpty())
-        typeText(committed);
+    if (!event->commitString().isEmpty())
+        typeText(event->commitString(), Step::OwnStep);
     QLineEdit::inputMethodEvent(&composing);
     event->accept();
 }
@@ -182,72 +205,36 @@ void WholeNumberEdit::dropEvent(QDropEvent *event)
         event->ignore();
         return;
     }
-    // The box takes the focus first, as for a click, so that dropped text counts as typed
-    // and takes effect when the user leaves the box.
+    // The box takes the focus first, as for a click, so that in an active window dropped
+    // text counts as typed; a drop from another application leaves the window inactive and
+    // the box without the focus, and then the limits apply at once.
     setFocus(Qt::MouseFocusReason);
     setCursorPosition(cursorPositionAt(event->position().toPoint()));
-    typeText(event->mimeData()->text());
+    typeText(event->mimeData()->text(), Step::OwnStep);
     event->acceptProposedAction();
 }
 
-void WholeNumberEdit::typeText(const QString &text)
+void WholeNumberEdit::typeText(const QString &typed, Step step)
 {
-    for (QChar character : text) {
-        if (character.isDigit() && character.unicode() < 128)
-            typeDigit(character);
-        else if (character == QLatin1Char('-'))
-            toggleMinus();
-    }
-}
-
-void WholeNumberEdit::typeDigit(QChar digit)
-{
-    QString edited = text();
-    int caret = cursorPosition();
-    if (hasSelectedText()) {
-        caret = selectionStart();
-        edited.remove(caret, selectedText().size());
-    } else if (edited.mid(signLength(edited)) == QLatin1String("0")) {
-        edited.chop(1); // a lone zero gives way to the digit typed
-        caret = edited.size();
-    }
-    if (edited.size() - signLength(edited) >= maxDigits)
-        return;
-    caret = std::max(caret, signLength(edited));
-    edited.insert(caret, digit);
-    applyEdit(edited, caret + 1, caret + 1);
-}
-
-void WholeNumberEdit::toggleMinus()
-{
-    QString edited = text();
-    const int oldSign = signLength(edited);
-    if (oldSign)
-        edited.remove(0, 1);
-    else
-        edited.prepend(QLatin1Char('-'));
-    const int newSign = 1 - oldSign;
-    // Caret and selection keep their places among the digits.
-    const auto moved = [&](int position) { return std::max(position - oldSign, 0) + newSign; };
-    const EditState before = currentState();
-    applyEdit(edited, moved(before.anchor), moved(before.caret));
+    apply(typedInto(currentState(), typed), step);
 }
 
 void WholeNumberEdit::removeCharacter(bool beforeCaret)
 {
-    if (hasSelectedText()) {
+    EditState state = currentState();
+    if (state.anchor != state.caret) {
         removeSelection();
         return;
     }
-    QString edited = text();
-    int caret = cursorPosition();
-    if (beforeCaret && caret > 0)
-        edited.remove(--caret, 1);
-    else if (!beforeCaret && caret < edited.size())
-        edited.remove(caret, 1);
+    if (beforeCaret && state.caret > 0)
+        state.text.remove(--state.caret, 1);
+    else if (!beforeCaret && state.caret < state.text.size())
+        state.text.remove(state.caret, 1);
     else
         return;
-    applyEdit(edited, caret, caret);
+    state.anchor = state.caret;
+    neverEmpty(state);
+    apply(state, Step::Typing);
 }
 
 void WholeNumberEdit::cutSelection()
@@ -260,32 +247,57 @@ void WholeNumberEdit::removeSelection()
 {
     if (!hasSelectedText())
         return;
-    QString edited = text();
-    const int start = selectionStart();
-    edited.remove(start, selectedText().size());
-    applyEdit(edited, start, start);
+    EditState state = currentState();
+    state.anchor = state.caret = selectionStart();
+    state.text.remove(selectionStart(), selectionLength());
+    neverEmpty(state);
+    apply(state, Step::OwnStep);
 }
 
 void WholeNumberEdit::pasteFrom(QClipboard::Mode mode)
 {
-    typeText(QGuiApplication::clipboard()->text(mode));
+    typeText(QGuiApplication::clipboard()->text(mode), Step::OwnStep);
 }
 
-void WholeNumberEdit::applyEdit(QString edited, int anchor, int caret)
+void WholeNumberEdit::apply(EditState edited, Step step)
 {
-    if (edited.size() == signLength(edited)) {
-        edited += QLatin1Char('0');
-        anchor = caret = edited.size();
+    if (!hasFocus() && withinLimits(edited.text) != edited.text) {
+        edited.text = withinLimits(edited.text);
+        edited.anchor = edited.caret = int(edited.text.size());
     }
-    if (edited != text()) {
-        m_undoStates << currentState();
-        m_redoStates.clear();
+    if (edited.text == text()) {
+        showState(edited);
+        return;
     }
-    restoreState(
-        {edited, std::min<int>(anchor, edited.size()), std::min<int>(caret, edited.size())});
+    // The edit goes through the line edit's own editing, so that its undo takes it back and
+    // its redo brings it again. Typing replaces only the part that differs, and a run of
+    // typed digits is one step as in any line edit; an edit of its own replaces the whole
+    // text, which starts a step, and ends its step by moving the caret.
+    const QString &old = text();
+    int head = 0;
+    int tail = 0;
+    if (step == Step::Typing) {
+        const int shorter = int(std::min(old.size(), edited.text.size()));
+        while (head < shorter && old[head] == edited.text[head])
+            ++head;
+        while (tail < shorter - head &&
+               old[old.size() - 1 - tail] == edited.text[edited.text.size() - 1 - tail])
+            ++tail;
+    }
+    const int replaced = int(old.size()) - head - tail;
+    if (replaced > 0)
+        setSelection(head, replaced);
+    else
+        setCursorPosition(head); // a move of the caret also starts a step
+    insert(edited.text.mid(head, edited.text.size() - head - tail));
+    if (step == Step::OwnStep) {
+        setCursorPosition(0);
+        setCursorPosition(int(text().size()));
+    }
+    showState(edited);
 }
 
-WholeNumberEdit::EditState WholeNumberEdit::currentState() const
+EditState WholeNumberEdit::currentState() const
 {
     if (!hasSelectedText())
         return {text(), cursorPosition(), cursorPosition()};
@@ -294,38 +306,12 @@ WholeNumberEdit::EditState WholeNumberEdit::currentState() const
     return {text(), cursorPosition() == start ? end : start, cursorPosition()};
 }
 
-void WholeNumberEdit::restoreState(const EditState &state)
+void WholeNumberEdit::showState(const EditState &state)
 {
-    m_editing = true;
-    setText(state.text);
-    m_editing = false;
-    if (state.anchor == state.caret)
-        setCursorPosition(state.caret);
+    const int anchor = std::min<int>(state.anchor, int(text().size()));
+    const int caret = std::min<int>(state.caret, int(text().size()));
+    if (anchor == caret)
+        setCursorPosition(caret);
     else
-        setSelection(state.anchor, state.caret - state.anchor);
-}
-
-void WholeNumberEdit::undoEdit()
-{
-    if (m_undoStates.isEmpty())
-        return;
-    m_redoStates << currentState();
-    restoreState(m_undoStates.takeLast());
-}
-
-void WholeNumberEdit::redoEdit()
-{
-    if (m_redoStates.isEmpty())
-        return;
-    m_undoStates << currentState();
-    restoreState(m_redoStates.takeLast());
-}
-
-// Text set from code, or by an assistive tool, starts a new history.
-void WholeNumberEdit::forgetEditsOnOutsideChange()
-{
-    if (m_editing)
-        return;
-    m_undoStates.clear();
-    m_redoStates.clear();
+        setSelection(anchor, caret - anchor);
 }

@@ -10,6 +10,7 @@
 #include "screentext.h"
 #include "story.h"
 
+#include <QProcess>
 #include <QTest>
 
 namespace {
@@ -102,6 +103,7 @@ private slots:
     void enterJumpsWithTheValueFourthInView();
     void wheelMovesTheSelectionThenTheView();
     void thumbDraggedToTheTopShowsTheFirstRows();
+    void dropFromAnotherApplicationKeepsTheLimits();
 
 private:
     // The row of the view filled with the selection colour, or 0 when none is.
@@ -234,6 +236,42 @@ void TableStory::thumbDraggedToTheTopShowsTheFirstRows()
     QCOMPARE(rowInView(top, 1), texts({"10000000", "200", "80", "128", "-128", "'\\200'"}));
     QCOMPARE(rowInView(top, 4), texts({"10000011", "203", "83", "131", "-125", "'\\203'"}));
     QCOMPARE(selectedRowInView(top), 4);
+}
+
+// Text dragged from another application reaches the window while that application is the
+// active one, so the box cannot take the focus: the value is held within the limits at once
+// and the table jumps once, to the row of the value kept. The box shows -125 here, and "200"
+// dropped anywhere among its digits gives a number below -128.
+void TableStory::dropFromAnotherApplicationKeepsTheLimits()
+{
+    XSession &session = story.session();
+    QProcess source;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), session.display());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    source.setProcessEnvironment(environment);
+    source.start(QStringLiteral(DRAG_SOURCE), {QStringLiteral("200")});
+    const qulonglong sourceWindow = session.waitForWindow(QStringLiteral("Drag source"));
+    QVERIFY(sourceWindow != 0);
+    session.run(QStringLiteral("xdotool"),
+                {QStringLiteral("windowmove"), QString::number(sourceWindow), QStringLiteral("40"),
+                 QStringLiteral("700")});
+    session.click(sourceWindow, {30, 30}); // the other application is the active one
+
+    session.run(QStringLiteral("xdotool"), {QStringLiteral("mousedown"), QStringLiteral("1")});
+    for (const QPoint step : {QPoint(50, 30), QPoint(70, 30)})
+        session.moveMouse(sourceWindow, step);
+    for (const QPoint step : {centerBox.center() - QPoint(20, 0), centerBox.center()})
+        story.moveMouse(step);
+    session.run(QStringLiteral("xdotool"), {QStringLiteral("mouseup"), QStringLiteral("1")});
+
+    QImage dropped;
+    QVERIFY(story.waitForScreen(
+        QStringLiteral("dropped-from-outside.png"),
+        [](const QImage &s) { return centerBoxText(s) == QLatin1String("-128"); }, dropped));
+    QCOMPARE(selectedRowInView(dropped), 1);
+    QCOMPARE(rowInView(dropped, 1).value(4), QStringLiteral("-128"));
+    stopProcess(&source);
 }
 
 QTEST_MAIN(TableStory)

@@ -3,19 +3,17 @@
 #include "toolkit/rangednumberedit.h"
 
 #include "contextmenu.h"
+#include "numberboxwindow.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFocusEvent>
-#include <QInputMethodEvent>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
-#include <QVBoxLayout>
 
 #include <limits>
-#include <memory>
 
 namespace {
 
@@ -50,6 +48,8 @@ private slots:
     void primarySelectionKeepsTheSameRules();
     void undoAndRedoKeepTheSameRules();
     void contextMenuPasteKeepsTheSameRules();
+    void compositionKeepsTheValueItWillReplace();
+    void changesWithoutTheFocusHoldTheLimitsAtOnce();
 
 private:
     // Puts text into the box by one of the routes other than keys and the clipboard.
@@ -58,33 +58,27 @@ private:
     void focusBox();
     void leaveBox();
 
-    std::unique_ptr<QWidget> window;
+    NumberBoxWindow<RangedNumberEdit> window;
     RangedNumberEdit *box = nullptr;
     QLineEdit *other = nullptr;
 };
 
 void TestRangedNumberEdit::init()
 {
-    window = std::make_unique<QWidget>();
-    auto *layout = new QVBoxLayout(window.get());
-    box = new RangedNumberEdit;
-    other = new QLineEdit;
-    layout->addWidget(box);
-    layout->addWidget(other);
+    QVERIFY(window.show());
+    box = window.box();
+    other = window.other();
     box->SetDisplayFormat(separatedFormat);
     box->SetCheckRange(true);
     box->setMinimum(0);
     box->setMaximum(255);
     box->SetMaxLength(3);
-    window->show();
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
     other->setFocus();
 }
 
 void TestRangedNumberEdit::cleanup()
 {
-    window.reset();
+    window.close();
 }
 
 void TestRangedNumberEdit::focusBox()
@@ -347,17 +341,12 @@ void TestRangedNumberEdit::everyTypedCharacterIsReportedRefusedOnesToo()
 void TestRangedNumberEdit::enter(const QString &route, const QString &text)
 {
     if (route == QLatin1String("input method")) {
-        QInputMethodEvent composing(text, {});
-        QApplication::sendEvent(box, &composing);
-        QInputMethodEvent commit;
-        commit.setCommitString(text);
-        QApplication::sendEvent(box, &commit);
+        sendComposition(box, text);
+        sendCommit(box, text);
     } else if (route == QLatin1String("drop")) {
         QMimeData dragged;
         dragged.setText(text);
-        const QPoint end(box->width() - 3, box->height() / 2);
-        QDropEvent drop(end, Qt::CopyAction, &dragged, Qt::LeftButton, {});
-        QApplication::sendEvent(box, &drop);
+        dropOnto(box, dragged);
     } else {
         QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(box);
         if (route == QLatin1String("assistive insert"))
@@ -447,6 +436,33 @@ void TestRangedNumberEdit::contextMenuPasteKeepsTheSameRules()
     QApplication::clipboard()->setText(QStringLiteral("12"));
     QVERIFY(chooseFromContextMenu(box, QStringLiteral("&Paste")));
     QTRY_COMPARE(box->text(), QStringLiteral("12"));
+}
+
+void TestRangedNumberEdit::compositionKeepsTheValueItWillReplace()
+{
+    box->setText(QStringLiteral("200"));
+    focusBox();
+    QCOMPARE(box->selectedText(), QStringLiteral("200"));
+    sendComposition(box, QStringLiteral("7"));
+    QCOMPARE(box->text(), QStringLiteral("200"));
+    QCOMPARE(box->value(), qint64(200));
+    sendCommit(box, QStringLiteral("7"));
+    QCOMPARE(box->text(), QStringLiteral("7"));
+    QTest::keySequence(box, QKeySequence::Undo);
+    QCOMPARE(box->text(), QStringLiteral("200"));
+}
+
+void TestRangedNumberEdit::changesWithoutTheFocusHoldTheLimitsAtOnce()
+{
+    QVERIFY(!box->hasFocus());
+    QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(box);
+    reader->setText(QAccessible::Value, QStringLiteral("300"));
+    QCOMPARE(box->text(), QStringLiteral("255"));
+    box->setText(QStringLiteral("-5"));
+    QCOMPARE(box->text(), QStringLiteral("0"));
+    box->SetCheckRange(false);
+    box->setText(QStringLiteral("300"));
+    QCOMPARE(box->text(), QStringLiteral("300"));
 }
 
 QTEST_MAIN(TestRangedNumberEdit)

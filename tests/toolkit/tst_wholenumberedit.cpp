@@ -2,17 +2,15 @@
 #include "toolkit/wholenumberedit.h"
 
 #include "contextmenu.h"
+#include "numberboxwindow.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
-#include <QInputMethodEvent>
+#include <QElapsedTimer>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
-#include <QVBoxLayout>
-
-#include <memory>
 
 // The box in a window beside a second control that the focus can move to.
 class TestWholeNumberEdit : public QObject
@@ -36,38 +34,32 @@ private slots:
     void undoAndRedoStepThroughTheEdits();
     void contextMenuPastesAndUndoesThroughTheRules();
     void assistiveToolsCannotBreakTheRules();
+    void pasteOfAnyLengthIsOneEdit();
+    void compositionKeepsTheValueItWillReplace();
+    void changesOutsideTypingHoldTheLimitsAtOnce();
 
 private:
-    // Sends what an input method sends: a text being composed, or a text committed.
-    void compose(const QString &preedit);
-    void commit(const QString &text);
+    void compose(const QString &preedit) { sendComposition(box, preedit); }
+    void commit(const QString &text) { sendCommit(box, text); }
 
     // Puts text into the focused box with the caret at a position.
     void start(const QString &text, int caret);
 
-    std::unique_ptr<QWidget> window;
+    NumberBoxWindow<WholeNumberEdit> window;
     WholeNumberEdit *box = nullptr;
     QLineEdit *other = nullptr;
 };
 
 void TestWholeNumberEdit::init()
 {
-    window = std::make_unique<QWidget>();
-    auto *layout = new QVBoxLayout(window.get());
-    box = new WholeNumberEdit;
-    other = new QLineEdit;
-    layout->addWidget(box);
-    layout->addWidget(other);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    window->activateWindow();
-    QApplication::setActiveWindow(window.get());
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QVERIFY(window.show());
+    box = window.box();
+    other = window.other();
 }
 
 void TestWholeNumberEdit::cleanup()
 {
-    window.reset();
+    window.close();
 }
 
 void TestWholeNumberEdit::start(const QString &text, int caret)
@@ -201,19 +193,6 @@ void TestWholeNumberEdit::reportsChangesAndKeyReleases()
     QCOMPARE(released.first().first().toInt(), int(Qt::Key_Return));
 }
 
-void TestWholeNumberEdit::compose(const QString &preedit)
-{
-    QInputMethodEvent event(preedit, {});
-    QApplication::sendEvent(box, &event);
-}
-
-void TestWholeNumberEdit::commit(const QString &text)
-{
-    QInputMethodEvent event;
-    event.setCommitString(text);
-    QApplication::sendEvent(box, &event);
-}
-
 void TestWholeNumberEdit::inputMethodTextGoesThroughTheRules()
 {
     start(QStringLiteral("0"), 1);
@@ -258,19 +237,15 @@ void TestWholeNumberEdit::dropsGoThroughTheRules()
     start(QStringLiteral("0"), 1);
     QMimeData dragged;
     dragged.setText(QStringLiteral("4\u00b2,2-"));
-    const QPoint end(box->width() - 3, box->height() / 2);
-    QDragEnterEvent enter(end, Qt::CopyAction, &dragged, Qt::LeftButton, {});
-    QApplication::sendEvent(box, &enter);
-    QVERIFY(enter.isAccepted());
-    QDropEvent drop(end, Qt::CopyAction, &dragged, Qt::LeftButton, {});
-    QApplication::sendEvent(box, &drop);
+    QVERIFY(dropOnto(box, dragged));
     QCOMPARE(box->text(), QStringLiteral("-42"));
+    QTest::keySequence(box, QKeySequence::Undo); // the drop is one edit
+    QCOMPARE(box->text(), QStringLiteral("0"));
 
     QMimeData picture;
     picture.setImageData(QImage(2, 2, QImage::Format_RGB32));
-    QDropEvent imageDrop(end, Qt::CopyAction, &picture, Qt::LeftButton, {});
-    QApplication::sendEvent(box, &imageDrop);
-    QCOMPARE(box->text(), QStringLiteral("-42"));
+    dropOnto(box, picture);
+    QCOMPARE(box->text(), QStringLiteral("0"));
 }
 
 void TestWholeNumberEdit::undoAndRedoStepThroughTheEdits()
@@ -280,10 +255,11 @@ void TestWholeNumberEdit::undoAndRedoStepThroughTheEdits()
     QCOMPARE(box->text(), QStringLiteral("-12"));
     QTest::keySequence(box, QKeySequence::Undo);
     QCOMPARE(box->text(), QStringLiteral("12"));
-    QTest::keySequence(box, QKeySequence::Undo);
-    QCOMPARE(box->text(), QStringLiteral("1"));
+    QTest::keySequence(box, QKeySequence::Undo); // a run of typed digits is one step
+    QCOMPARE(box->text(), QStringLiteral("0"));
     QTest::keySequence(box, QKeySequence::Redo);
     QCOMPARE(box->text(), QStringLiteral("12"));
+    QTest::keyClick(box, Qt::Key_End);
     QTest::keyClick(box, Qt::Key_Backspace);
     QCOMPARE(box->text(), QStringLiteral("1"));
     QTest::keySequence(box, QKeySequence::Redo); // a new edit ends what could be redone
@@ -324,8 +300,100 @@ void TestWholeNumberEdit::contextMenuPastesAndUndoesThroughTheRules()
     start(QStringLiteral("0"), 1);
     QVERIFY(chooseFromContextMenu(box, QStringLiteral("&Paste")));
     QTRY_COMPARE(box->text(), QStringLiteral("-8"));
-    QVERIFY(chooseFromContextMenu(box, QStringLiteral("&Undo")));
-    QTRY_COMPARE(box->text(), QStringLiteral("8"));
+    QVERIFY(chooseFromContextMenu(box, QStringLiteral("&Undo"))); // the paste is one edit
+    QTRY_COMPARE(box->text(), QStringLiteral("0"));
+    QVERIFY(chooseFromContextMenu(box, QStringLiteral("&Redo")));
+    QTRY_COMPARE(box->text(), QStringLiteral("-8"));
+
+    box->selectAll();
+    QVERIFY(chooseFromContextMenu(box, QStringLiteral("Cu&t")));
+    QCOMPARE(box->text(), QStringLiteral("0"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("-8"));
+    box->setText(QStringLiteral("-5"));
+    box->selectAll();
+    QVERIFY(chooseFromContextMenu(box, QStringLiteral("Delete")));
+    QCOMPARE(box->text(), QStringLiteral("0"));
+}
+
+void TestWholeNumberEdit::pasteOfAnyLengthIsOneEdit()
+{
+    QSignalSpy changed(box, &QLineEdit::textChanged);
+    for (qsizetype length : {200'001, 1'000'001}) {
+        QGuiApplication::clipboard()->setText(QString(length, QLatin1Char('-')) +
+                                              QStringLiteral("3"));
+        start(QStringLiteral("12"), 2);
+        QTest::keyClick(box, Qt::Key_4);
+        changed.clear();
+        QElapsedTimer clock;
+        clock.start();
+        QTest::keySequence(box, QKeySequence::Paste);
+        qInfo("pasting %lld characters took %lld ms", qlonglong(length + 1),
+              qlonglong(clock.elapsed()));
+        QCOMPARE(box->text(), QStringLiteral("-1243"));
+        QCOMPARE(changed.count(), 1);
+        QTest::keySequence(box, QKeySequence::Undo);
+        QCOMPARE(box->text(), QStringLiteral("124"));
+        QTest::keySequence(box, QKeySequence::Redo);
+        QCOMPARE(box->text(), QStringLiteral("-1243"));
+    }
+    // Typing after a paste is a step of its own.
+    QTest::keyClick(box, Qt::Key_7);
+    QTest::keySequence(box, QKeySequence::Undo);
+    QCOMPARE(box->text(), QStringLiteral("-1243"));
+}
+
+void TestWholeNumberEdit::compositionKeepsTheValueItWillReplace()
+{
+    start(QStringLiteral("-48"), 3);
+    box->selectAll();
+    compose(QStringLiteral("\u00b2"));
+    QCOMPARE(box->text(), QStringLiteral("-48"));
+    compose(QString()); // given up: the selection is back
+    QCOMPARE(box->text(), QStringLiteral("-48"));
+    QCOMPARE(box->selectedText(), QStringLiteral("-48"));
+
+    compose(QStringLiteral("5"));
+    QCOMPARE(box->text(), QStringLiteral("-48"));
+    QCOMPARE(box->value(), -48);
+    commit(QStringLiteral("5"));
+    QCOMPARE(box->text(), QStringLiteral("5"));
+    QTest::keySequence(box, QKeySequence::Undo);
+    QCOMPARE(box->text(), QStringLiteral("-48"));
+}
+
+// A drop from another application reaches an inactive window, where the box cannot take
+// the focus: such a change, and a write by an assistive tool or by code while the box has
+// no focus, is held within the limits at once, in one change.
+void TestWholeNumberEdit::changesOutsideTypingHoldTheLimitsAtOnce()
+{
+    box->setLimits(-128, 127);
+    box->setValue(5);
+    QWidget elsewhere; // another application's window is the active one
+    elsewhere.show();
+    QApplication::setActiveWindow(&elsewhere);
+    QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+    QSignalSpy changed(box, &QLineEdit::textChanged);
+    QMimeData dragged;
+    dragged.setText(QStringLiteral("-200"));
+    QVERIFY(dropOnto(box, dragged));
+    QVERIFY(!box->hasFocus());
+    QCOMPARE(box->text(), QStringLiteral("-128"));
+    QCOMPARE(changed.count(), 1);
+
+    QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(box);
+    reader->setText(QAccessible::Value, QStringLiteral("300"));
+    QCOMPARE(box->text(), QStringLiteral("127"));
+    box->setText(QStringLiteral("-9000"));
+    QCOMPARE(box->text(), QStringLiteral("-128"));
+
+    // Typing with the focus in the box is taken as it comes, until the focus leaves.
+    QApplication::setActiveWindow(box->window());
+    QVERIFY(QTest::qWaitForWindowActive(box->window()));
+    start(QStringLiteral("0"), 1);
+    QTest::keyClicks(box, QStringLiteral("300"));
+    QCOMPARE(box->text(), QStringLiteral("300"));
+    other->setFocus(Qt::TabFocusReason);
+    QCOMPARE(box->text(), QStringLiteral("127"));
 }
 
 QTEST_MAIN(TestWholeNumberEdit)
