@@ -3,6 +3,7 @@
 // names and values it carries as the pages change. (The offscreen platform has no
 // accessibility bridge, so the update events are heard in the AT-SPI test instead.)
 #include "app/basesu.h"
+#include "quicktimers.h"
 #include "windowpart.h"
 
 #include <QAbstractButton>
@@ -220,6 +221,7 @@ void TestAccessibility::odometersReadEveryChange()
     QCOMPARE(name(child("Od2")), QStringLiteral("Octal, 0 0 0"));
     QCOMPARE(name(child("Od3")), QStringLiteral("Decimal, 0 0 0"));
 
+    quickenTimers(window);
     child<QAbstractButton>("W7SpeedButton3")->click();
     QTRY_COMPARE(child("Od3")->property("Value").toUInt(), 1u);
     child<QAbstractButton>("W7SpeedButton3")->click();
@@ -235,9 +237,12 @@ void TestAccessibility::countingButtonsReadPressedWhileTheirDirectionRuns()
         return QAccessible::queryAccessibleInterface(button)->state().checked == 1;
     };
     QVERIFY(!pressed(up) && !pressed(down));
-    for (auto [button, upRuns, downRuns] : {std::tuple{up, true, false}, {down, false, true},
-                                            {up, true, false}, {up, false, false},
-                                            {down, false, true}, {down, false, false}}) {
+    for (auto [button, upRuns, downRuns] : {std::tuple{up, true, false},
+                                            {down, false, true},
+                                            {up, true, false},
+                                            {up, false, false},
+                                            {down, false, true},
+                                            {down, false, false}}) {
         button->click();
         QCOMPARE(pressed(up), upRuns);
         QCOMPARE(pressed(down), downRuns);
@@ -268,8 +273,7 @@ void TestAccessibility::boardReadsLeftToRightAndTellsTheWorking()
     QCOMPARE(description(child("hint1")), QString());
     QCOMPARE(work(QStringLiteral("FFFF1\r"), "W7SpeedButton6"),
              QStringLiteral("F F F F plus 1 equals 1 0 0 0 0; carried into columns 2, 3, 4 and 5"));
-    QCOMPARE(work(QString(), "W7SpeedButton7"),
-             QStringLiteral("F F F F minus 1 equals F F F E"));
+    QCOMPARE(work(QString(), "W7SpeedButton7"), QStringLiteral("F F F F minus 1 equals F F F E"));
     child<QAbstractButton>("W7SpeedButton5")->click();
     QCOMPARE(description(child("hint1")), QString());
     QCOMPARE(work(QStringLiteral("100\r1\r"), "W7SpeedButton7"),
@@ -279,13 +283,13 @@ void TestAccessibility::boardReadsLeftToRightAndTellsTheWorking()
              QStringLiteral("0 1 2 3 minus 0 0 0 5 equals minus 1 1 8; borrowed from column 2"));
 }
 
-
 void TestAccessibility::logoIsALinkThatCanBePressed()
 {
     QAccessibleInterface *logo = QAccessible::queryAccessibleInterface(child("Image1"));
     QCOMPARE(logo->role(), QAccessible::Link);
     QVERIFY(logo->actionInterface());
-    QVERIFY(logo->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    QVERIFY(
+        logo->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
     QCOMPARE(logo->text(QAccessible::Name), QStringLiteral("Quorvel web page"));
 }
 

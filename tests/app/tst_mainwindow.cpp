@@ -88,6 +88,7 @@ private slots:
     void widthButtonsSetTheLimitsOfCenter();
     void enteringOdometerOrTableChecksOneByte();
     void hintLabelsGoAfterTenSecondsForGood();
+    void timersKeepTheirIntervalsPrecisely();
     void everyCaptionShowsWholeInAScalableFace();
     void pagesLookTheSameUnderAnySystemColoursAndStyle_data();
     void pagesLookTheSameUnderAnySystemColoursAndStyle();
@@ -311,6 +312,29 @@ void TestMainWindow::hintLabelsGoAfterTenSecondsForGood()
     QVERIFY(!label6->isVisible());
     QCOMPARE(label5->geometry(), QRect(160, 234, 120, 13));
     QCOMPARE(label6->geometry(), QRect(160, 248, 141, 13));
+}
+
+// Other tests quicken the timers; here they run at their real pace, each to the millisecond.
+void TestMainWindow::timersKeepTheirIntervalsPrecisely()
+{
+    const struct
+    {
+        const char *name;
+        int interval;
+        bool running;
+    } timers[] = {{"Timer1", 1000, false}, {"Timer2", 10000, true}, {"Timer3", 330, true}};
+    for (const auto &timer : timers) {
+        auto *found = child<QTimer>(timer.name);
+        QCOMPARE(found->interval(), timer.interval);
+        QCOMPARE(found->isActive(), timer.running);
+        QCOMPARE(found->timerType(), Qt::PreciseTimer);
+    }
+    for (const char *odometer : {"Od1", "Od2", "Od3", "Od4"}) {
+        const auto *frameTimer = child(odometer)->findChild<QTimer *>();
+        QVERIFY(frameTimer);
+        QCOMPARE(frameTimer->interval(), 30);
+        QCOMPARE(frameTimer->timerType(), Qt::PreciseTimer);
+    }
 }
 
 void TestMainWindow::everyCaptionShowsWholeInAScalableFace()
