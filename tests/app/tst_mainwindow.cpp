@@ -16,6 +16,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRawFont>
 #include <QScopeGuard>
@@ -98,6 +99,7 @@ private slots:
     void aboutGivesVersionLicenceAndWebAddress();
     void odometerKeysPressItsButtons();
     void calculateKeysWorkTheBoardAndChooseTheRadix();
+    void typedCharactersReachTheBoardOnceFromAnyControl();
     void controlKeysSwitchPagesAndClose();
     void focusStaysInSightAndShowsItsMark();
 
@@ -655,6 +657,35 @@ void TestMainWindow::calculateKeysWorkTheBoardAndChooseTheRadix()
     QCOMPARE(row(1), QString());
 }
 
+// Every key press is read once, before the control with the focus, also on a control
+// added after the window was made and on one that leaves the key to its parents.
+void TestMainWindow::typedCharactersReachTheBoardOnceFromAnyControl()
+{
+    activate();
+    selectTab(1);
+    const auto firstRow = [this] {
+        QString text;
+        for (int column = 4; column >= 1; --column)
+            text += child<QLabel>(QByteArray("c1" + QByteArray::number(column)))->text();
+        return text.trimmed();
+    };
+    type(QStringLiteral("1")); // on the tab strip, which leaves a digit to its parents
+    QCOMPARE(firstRow(), QStringLiteral("1"));
+    auto *added = new QPushButton(QStringLiteral("added"), child("pan2"));
+    added->show();
+    added->setFocus();
+    type(QStringLiteral("2"));
+    QCOMPARE(firstRow(), QStringLiteral("12"));
+
+    // A window of its own keeps its keys.
+    QLineEdit elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+    QTest::keyClicks(&elsewhere, QStringLiteral("3"));
+    QCOMPARE(firstRow(), QStringLiteral("12"));
+}
+
 void TestMainWindow::controlKeysSwitchPagesAndClose()
 {
     activate();
@@ -674,7 +705,8 @@ void TestMainWindow::controlKeysSwitchPagesAndClose()
     // The page is entered anew, as by a click on its tab.
     QCOMPARE(child("pan2")->property("EntryRow").toInt(), 1);
 
-    // In the jump-to box the keys are the box's own.
+    // In the jump-to box the keys are the box's own; they are the window's again once the
+    // box has lost the focus.
     press(Qt::Key_PageDown, Qt::ControlModifier);
     auto *center = child<QLineEdit>("center");
     center->setFocus();
@@ -682,6 +714,18 @@ void TestMainWindow::controlKeysSwitchPagesAndClose()
     press(Qt::Key_W, Qt::ControlModifier);
     QCOMPARE(tabs->currentIndex(), 2);
     QVERIFY(window->isVisible());
+    for (const QKeyCombination keys :
+         {Qt::ControlModifier | Qt::Key_PageDown, Qt::ControlModifier | Qt::Key_PageUp,
+          Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Backtab,
+          Qt::ControlModifier | Qt::Key_Q}) {
+        press(keys.key(), keys.keyboardModifiers());
+        QCOMPARE(tabs->currentIndex(), 2);
+        QVERIFY(window->isVisible());
+    }
+    QVERIFY(center->hasFocus());
+    tabs->setFocus();
+    press(Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(tabs->currentIndex(), 0);
 
     for (Qt::Key key : {Qt::Key_Q, Qt::Key_W}) {
         activate();
