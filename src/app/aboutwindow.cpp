@@ -26,7 +26,7 @@ QString aboutText()
                "comes with absolutely no warranty.</p>"
                "<p><a href=\"%3\">%3</a></p>")
         .arg(QStringLiteral(QUORVEL_VERSION), QLatin1String(licenceAddress),
-             QLatin1String(MakerWebAddress));
+             QLatin1String(makerWebAddress));
 }
 
 } // namespace

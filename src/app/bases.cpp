@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/basesu.h"
 #include "app/displaystart.h"
+#include "app/firstframe.h"
 
 #include <QApplication>
 
@@ -42,5 +43,7 @@ int main(int, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("org.quorvel.Quorvel"));
     Tfbases fbases;
     fbases.show();
+    // The first frame comes first; what can wait follows as soon as it is drawn.
+    finishStartAfterFirstFrame(&fbases);
     return QApplication::exec();
 }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/basesu.h"
 
-#include "app/announcedframe.h"
 #include "app/helpwindow.h"
+#include "app/keypreview.h"
+#include "app/outersizelock.h"
 #include "app/shelllauncher.h"
+#include "app/windowicon.h"
 #include "common/accessiblerole.h"
 #include "common/devicepicture.h"
 #include "pages/calculate/calculatepage.h"
@@ -15,15 +17,11 @@
 #include "toolkit/wholenumberedit.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QTimer>
-#include <QWindow>
-
-#include <malloc.h>
 
 namespace {
 
@@ -31,34 +29,9 @@ constexpr int topBarHeight = 41;
 constexpr int narrowOuterWidth = 442;
 constexpr int narrowOuterHeight = 356;
 constexpr int tableOuterWidth = 857;
-constexpr int maximiseSettleTime = 100; // milliseconds
+constexpr int hintTime = 10000; // milliseconds
 
 enum Page { OdometerTab = 0, CalculateTab = 1, TableTab = 2 };
-
-// The sizes the window hands the window system for task bars and window switchers. The
-// desktop finds the larger ones through the menu entry; each size given here costs its
-// pixels three times over at start (decoded, converted, and sent as a window property).
-constexpr int windowIconSizes[] = {48, 64, 128};
-
-QIcon builtInIcon()
-{
-    QIcon icon;
-    for (int size : windowIconSizes)
-        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
-    return icon;
-}
-
-// The icon theme's, where the program is installed or a theme draws its own; else null.
-QIcon themeIcon()
-{
-    const QIcon themed = QIcon::fromTheme(QStringLiteral("org.quorvel.Quorvel"));
-    if (themed.isNull())
-        return {};
-    QIcon icon;
-    for (int size : windowIconSizes)
-        icon.addPixmap(themed.pixmap(QSize(size, size), 1.0));
-    return icon;
-}
 
 QRadioButton *makeRadioButton(QWidget *parent, const char *name, const QString &caption,
                               const QRect &place)
@@ -77,11 +50,13 @@ Tfbases::Tfbases(QWidget *parent) : QWidget(parent)
     // The top bar reads first, then the one page in view.
     setAccessibleReadingOrder(this, QAccessible::Window, {QStringLiteral("Panel1")});
     setWindowTitle(QStringLiteral("Numeric Formats"));
-    setWindowIcon(builtInIcon());
+    setWindowIcon(builtInWindowIcon());
     setAutoFillBackground(true);
     setPalette(windowPalette());
     setFont(roleFont(FontRole::WindowText));
     resize(narrowOuterWidth, narrowOuterHeight);
+    m_sizeLock = new OuterSizeLock(this);
+    connect(m_sizeLock, &OuterSizeLock::holdDue, this, &Tfbases::FormResize);
 
     buildTopBar();
     buildPages();
@@ -89,16 +64,16 @@ Tfbases::Tfbases(QWidget *parent) : QWidget(parent)
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setSingleShot(true);
-    Timer2->setInterval(10000);
+    Timer2->setInterval(hintTime);
+    Timer2->setTimerType(Qt::PreciseTimer);
     connect(Timer2, &QTimer::timeout, this, &Tfbases::Timer2Timer);
     Timer2->start();
 
     launcher = new ShellLauncher(this);
     launcher->setObjectName(QStringLiteral("launcher"));
 
-    new QShortcut(QKeySequence::HelpContents, this, this, &Tfbases::showHelp);
-
-    qApp->installEventFilter(this);
+    buildWindowKeys();
+    new KeyPreview(this, [this](const QKeyEvent &event) { return previewKey(event); });
     FormCreate();
 }
 
@@ -165,6 +140,37 @@ void Tfbases::buildTopBar()
     center->setToolTip(tr("Type a value and press Return to show its row"));
 }
 
+void Tfbases::buildWindowKeys()
+{
+    new QShortcut(QKeySequence::HelpContents, this, this, &Tfbases::showHelp);
+
+    // One shortcut for all keys of an action: two shortcuts with one key in common would
+    // be ambiguous and neither would answer. While an entry box has the focus every key is
+    // the box's own, so these wait.
+    const auto addKeys = [this](const QList<QKeySequence> &keys, auto action) {
+        auto *shortcut = new QShortcut(this);
+        shortcut->setKeys(keys);
+        connect(shortcut, &QShortcut::activated, this, action);
+        connect(qApp, &QApplication::focusChanged, shortcut, [shortcut](QWidget *, QWidget *now) {
+            shortcut->setEnabled(!qobject_cast<QLineEdit *>(now));
+        });
+    };
+    QList<QKeySequence> closeKeys{QKeySequence(Qt::CTRL | Qt::Key_Q),
+                                  QKeySequence(Qt::CTRL | Qt::Key_W)};
+    for (QKeySequence::StandardKey standard : {QKeySequence::Quit, QKeySequence::Close}) {
+        for (const QKeySequence &key : QKeySequence::keyBindings(standard)) {
+            if (!closeKeys.contains(key))
+                closeKeys << key;
+        }
+    }
+    addKeys(closeKeys, &QWidget::close);
+    addKeys({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)},
+            [this] { showNeighbourTab(1); });
+    addKeys(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+        [this] { showNeighbourTab(-1); });
+}
+
 void Tfbases::buildPages()
 {
     pan1 = new OdometerPage(this);
@@ -197,23 +203,25 @@ void Tfbases::tabsChanged(int NewTab)
     center->setFocusPolicy(NewTab == TableTab ? Qt::StrongFocus : Qt::NoFocus);
     if (NewTab != TableTab && center->hasFocus())
         tabs->setFocus();
+    // The narrow pages hold their size, so they refuse a maximise.
+    m_sizeLock->setMaximiseAllowed(NewTab == TableTab);
 
     switch (NewTab) {
     case OdometerTab:
         RadioButton1->setChecked(true);
         pan1->show();
-        setOuterWidth(narrowOuterWidth);
-        setOuterHeight(narrowOuterHeight);
+        m_sizeLock->setOuterWidth(narrowOuterWidth);
+        m_sizeLock->setOuterHeight(narrowOuterHeight);
         RadioButton1->show();
         RadioButton2->show();
         pan1->SetOdometerWidth(1);
         break;
     case CalculateTab:
         pan2->show();
-        setOuterWidth(narrowOuterWidth);
+        m_sizeLock->setOuterWidth(narrowOuterWidth);
         RadioButton1->hide();
         RadioButton2->hide();
-        setOuterHeight(narrowOuterHeight);
+        m_sizeLock->setOuterHeight(narrowOuterHeight);
         pan2->W7SpeedButton9Click();
         break;
     case TableTab:
@@ -223,7 +231,7 @@ void Tfbases::tabsChanged(int NewTab)
         pan3->SetSuppressCenterChange(false);
         pan3->SetTableWidth(1, 0);
         pan3->show();
-        setOuterWidth(tableOuterWidth);
+        m_sizeLock->setOuterWidth(tableOuterWidth);
         RadioButton1->show();
         RadioButton2->show();
         break;
@@ -235,23 +243,23 @@ void Tfbases::tabsChanged(int NewTab)
 void Tfbases::FormResize()
 {
     if (tabs->currentIndex() == TableTab) {
-        setOuterWidth(tableOuterWidth);
+        m_sizeLock->setOuterWidth(tableOuterWidth);
     } else {
-        setOuterSize({narrowOuterWidth, narrowOuterHeight});
+        m_sizeLock->setOuterSize({narrowOuterWidth, narrowOuterHeight});
     }
 }
 
 void Tfbases::RadioButton1Click()
 {
-    const quint8 width = RadioButton1->isChecked() ? 1 : 2;
-    if (width == 1)
+    const quint8 bytes = RadioButton1->isChecked() ? 1 : 2;
+    if (bytes == 1)
         center->setLimits(-128, 127);
     else
         center->setLimits(-32768, 32767);
     if (tabs->currentIndex() == OdometerTab)
-        pan1->SetOdometerWidth(width);
+        pan1->SetOdometerWidth(bytes);
     else
-        pan3->SetTableWidth(width, 0);
+        pan3->SetTableWidth(bytes, 0);
     Panel1->update();
 }
 
@@ -263,7 +271,7 @@ void Tfbases::Timer2Timer()
 
 void Tfbases::Image1Click()
 {
-    launcher->launch(QString::fromLatin1(MakerWebAddress));
+    launcher->launch(QString::fromLatin1(makerWebAddress));
 }
 
 void Tfbases::FormKeyPress(QChar Key)
@@ -271,70 +279,23 @@ void Tfbases::FormKeyPress(QChar Key)
     pan2->FormKeyPress(Key);
 }
 
-bool Tfbases::eventFilter(QObject *watched, QEvent *event)
+bool Tfbases::previewKey(const QKeyEvent &event)
 {
-    // The first frame comes first; what can wait follows as soon as it is drawn.
-    if (event->type() == QEvent::Expose && !m_firstFrameDrawn && watched == windowHandle()) {
-        m_firstFrameDrawn = true;
-        QTimer::singleShot(0, this, &Tfbases::finishStart);
-    }
-    // Key preview: the window reads every typed character before the control with the
-    // focus, once per key press, and never consumes it.
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
-        auto *receiver = static_cast<QWidget *>(watched);
-        QWidget *focus = QApplication::focusWidget();
-        const bool firstReceiver = receiver == focus || (!focus && receiver == this);
-        if (firstReceiver && receiver->window() == this) {
-            auto *keyEvent = static_cast<QKeyEvent *>(event);
-            for (QChar character : keyEvent->text())
-                FormKeyPress(character);
-            if (pressWindowKey(keyEvent))
-                return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-// While an entry box has the focus every key is its own: the window's keys wait.
-bool Tfbases::pressWindowKey(const QKeyEvent *event)
-{
+    // The window reads every typed character before the control with the focus, and never
+    // consumes it.
+    for (QChar character : event.text())
+        FormKeyPress(character);
+    // While an entry box has the focus every key is its own: the page's keys wait.
     if (qobject_cast<QLineEdit *>(QApplication::focusWidget()))
         return false;
-    const int key = event->key();
-    const bool control = event->modifiers().testFlag(Qt::ControlModifier);
-    const bool closeKey =
-        event->modifiers() == Qt::ControlModifier && (key == Qt::Key_Q || key == Qt::Key_W);
-    if (closeKey || event->matches(QKeySequence::Quit) || event->matches(QKeySequence::Close)) {
-        close();
-        return true;
-    }
-    if (control && (key == Qt::Key_Tab || key == Qt::Key_PageDown)) {
-        showNeighbourTab(1);
-        return true;
-    }
-    if (control && (key == Qt::Key_Backtab || key == Qt::Key_PageUp)) {
-        showNeighbourTab(-1);
-        return true;
-    }
     switch (tabs->currentIndex()) {
     case OdometerTab:
-        return pan1->pressKey(event);
+        return pan1->pressKey(&event);
     case CalculateTab:
-        return pan2->pressKey(event);
+        return pan2->pressKey(&event);
     default:
         return false;
     }
-}
-
-void Tfbases::finishStart()
-{
-    // Looking through the icon themes takes longer than the first frame. The theme's own
-    // drawing of the icon, where there is one, takes the place of the built-in one.
-    const QIcon themed = themeIcon();
-    if (!themed.isNull())
-        setWindowIcon(themed);
-    // Decoding and font set-up leave freed memory in the heap: it goes back to the system.
-    malloc_trim(0);
 }
 
 // From the last page on to the first and back, as a browser's tabs go round.
@@ -350,78 +311,6 @@ void Tfbases::resizeEvent(QResizeEvent *event)
     if (m_tableFillsClient)
         placeTableFillingClient();
     FormResize();
-}
-
-void Tfbases::changeEvent(QEvent *event)
-{
-    QWidget::changeEvent(event);
-    // The narrow pages hold their size, so they refuse a maximise. The window system tells
-    // the new state before it has moved the window; once it has, the window goes back to
-    // where it stood.
-    if (event->type() == QEvent::WindowStateChange && isMaximized() &&
-        tabs->currentIndex() != TableTab) {
-        const QPoint place = pos();
-        setWindowState(windowState() & ~Qt::WindowMaximized);
-        QTimer::singleShot(maximiseSettleTime, this, [this, place] { move(place); });
-    }
-}
-
-void Tfbases::moveEvent(QMoveEvent *event)
-{
-    QWidget::moveEvent(event);
-    // The window system may report the frame only after the window is placed; from then on
-    // its report holds, also where the window later loses its frame.
-    if (frameGeometry() != geometry())
-        m_announcedFrame = QMargins();
-    FormResize();
-}
-
-void Tfbases::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    // Shown, not yet mapped: an X11 window manager says now what frame it will give the
-    // window, so that the window is mapped at its page's outer size.
-    if (!event->spontaneous() && !testAttribute(Qt::WA_Mapped)) {
-        m_announcedFrame = announcedFrame(this);
-        FormResize();
-    }
-    // Where the toolkit draws the frame itself (Wayland), the frame is known once the
-    // window is shown and before its first frame is drawn, and no move follows to hold
-    // the size: hold it then, so that the first frame already has the page's outer size.
-    QMetaObject::invokeMethod(this, &Tfbases::FormResize, Qt::QueuedConnection);
-}
-
-QMargins Tfbases::frame() const
-{
-    const QRect outer = frameGeometry();
-    const QRect client = geometry();
-    const QMargins reported(client.left() - outer.left(), client.top() - outer.top(),
-                            outer.right() - client.right(), outer.bottom() - client.bottom());
-    return reported.isNull() ? m_announcedFrame : reported;
-}
-
-QSize Tfbases::outerSize() const
-{
-    return size().grownBy(frame());
-}
-
-// One resize for both sides: a window not yet mapped would otherwise be shown with the
-// size between the two.
-void Tfbases::setOuterSize(QSize outer)
-{
-    const QSize client = outer.shrunkBy(frame());
-    if (client != size())
-        resize(client);
-}
-
-void Tfbases::setOuterWidth(int width)
-{
-    setOuterSize({width, outerSize().height()});
-}
-
-void Tfbases::setOuterHeight(int height)
-{
-    setOuterSize({outerSize().width(), height});
 }
 
 void Tfbases::placeTableFillingClient()

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QMargins>
 #include <QWidget>
 
 class CalculatePage;
 class FaceTabBar;
 class HelpWindow;
 class OdometerPage;
+class OuterSizeLock;
 class PictureBox;
 class QKeyEvent;
 class QRadioButton;
@@ -17,7 +17,7 @@ class TablePage;
 class WholeNumberEdit;
 
 // The web page of the program's maker, opened by a click on the logo.
-inline constexpr const char *MakerWebAddress = "https://quorvel.org/";
+inline constexpr const char *makerWebAddress = "https://quorvel.org/";
 
 // The main window "Numeric Formats": the top bar, the three page panels, the page switch
 // with the size held for each page, the hint timer and the logo link.
@@ -40,30 +40,19 @@ public:
     void FormKeyPress(QChar Key);
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
-    void changeEvent(QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     void buildTopBar();
     void buildPages();
-    // Outer sizes include the window frame wherever the window system reports one; until it
-    // does, the frame the window manager announced before the window was mapped.
-    QMargins frame() const;
-    QSize outerSize() const;
-    void setOuterSize(QSize outer);
-    void setOuterWidth(int width);
-    void setOuterHeight(int height);
+    void buildWindowKeys();
     void placeTableFillingClient();
     // F1: the help window, made the first time it is asked for.
     void showHelp();
-    // The keys of the window and of the page in view; false for a key they leave alone.
-    bool pressWindowKey(const QKeyEvent *event);
+    // Every key press, before the control with the focus: the typed characters go to
+    // FormKeyPress, then the page in view may take the key. False for a key left alone.
+    bool previewKey(const QKeyEvent &event);
     void showNeighbourTab(int step);
-    // What can wait until the first frame is drawn.
-    void finishStart();
 
     QWidget *Panel1;
     PictureBox *Image1;
@@ -77,8 +66,7 @@ private:
     TablePage *pan3;
     QTimer *Timer2;
     ShellLauncher *launcher;
+    OuterSizeLock *m_sizeLock;
     bool m_tableFillsClient = false;
-    QMargins m_announcedFrame;
     HelpWindow *m_help = nullptr;
-    bool m_firstFrameDrawn = false;
 };

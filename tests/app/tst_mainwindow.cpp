@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/basesu.h"
+#include "app/firstframe.h"
 #include "app/guidesection.h"
 #include "toolkit/debugtrace.h"
 #include "toolkit/wholenumberedit.h"
@@ -15,6 +16,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRawFont>
 #include <QScopeGuard>
@@ -87,6 +89,7 @@ private slots:
     void widthButtonsSetTheLimitsOfCenter();
     void enteringOdometerOrTableChecksOneByte();
     void hintLabelsGoAfterTenSecondsForGood();
+    void timersKeepTheirIntervalsPrecisely();
     void everyCaptionShowsWholeInAScalableFace();
     void pagesLookTheSameUnderAnySystemColoursAndStyle_data();
     void pagesLookTheSameUnderAnySystemColoursAndStyle();
@@ -96,6 +99,7 @@ private slots:
     void aboutGivesVersionLicenceAndWebAddress();
     void odometerKeysPressItsButtons();
     void calculateKeysWorkTheBoardAndChooseTheRadix();
+    void typedCharactersReachTheBoardOnceFromAnyControl();
     void controlKeysSwitchPagesAndClose();
     void focusStaysInSightAndShowsItsMark();
 
@@ -184,6 +188,7 @@ void TestMainWindow::iconThemesDrawingTakesOverOnceTheWindowShows()
     QVERIFY(!themed.windowIcon().isNull());
     QVERIFY(iconCentre(themed) != QColor(Qt::red)); // built in until the first frame
     themed.show();
+    finishStartAfterFirstFrame(&themed); // as the program's start does
     QVERIFY(QTest::qWaitForWindowExposed(&themed));
     QTRY_COMPARE(iconCentre(themed), QColor(Qt::red));
 }
@@ -309,6 +314,29 @@ void TestMainWindow::hintLabelsGoAfterTenSecondsForGood()
     QVERIFY(!label6->isVisible());
     QCOMPARE(label5->geometry(), QRect(160, 234, 120, 13));
     QCOMPARE(label6->geometry(), QRect(160, 248, 141, 13));
+}
+
+// Other tests quicken the timers; here they run at their real pace, each to the millisecond.
+void TestMainWindow::timersKeepTheirIntervalsPrecisely()
+{
+    const struct
+    {
+        const char *name;
+        int interval;
+        bool running;
+    } timers[] = {{"Timer1", 1000, false}, {"Timer2", 10000, true}, {"Timer3", 330, true}};
+    for (const auto &timer : timers) {
+        auto *found = child<QTimer>(timer.name);
+        QCOMPARE(found->interval(), timer.interval);
+        QCOMPARE(found->isActive(), timer.running);
+        QCOMPARE(found->timerType(), Qt::PreciseTimer);
+    }
+    for (const char *odometer : {"Od1", "Od2", "Od3", "Od4"}) {
+        const auto *frameTimer = child(odometer)->findChild<QTimer *>();
+        QVERIFY(frameTimer);
+        QCOMPARE(frameTimer->interval(), 30);
+        QCOMPARE(frameTimer->timerType(), Qt::PreciseTimer);
+    }
 }
 
 void TestMainWindow::everyCaptionShowsWholeInAScalableFace()
@@ -495,7 +523,7 @@ void TestMainWindow::aboutGivesVersionLicenceAndWebAddress()
     const QString text = windowPart<QLabel>(about, "aboutText")->text();
     const QStringList parts{QStringLiteral("Quorvel " QUORVEL_VERSION),
                             QStringLiteral("GNU General Public License</a>, version 3 or later"),
-                            QString::fromLatin1(MakerWebAddress)};
+                            QString::fromLatin1(makerWebAddress)};
     for (const QString &part : parts)
         QVERIFY2(text.contains(part), qPrintable(part));
 }
@@ -629,6 +657,35 @@ void TestMainWindow::calculateKeysWorkTheBoardAndChooseTheRadix()
     QCOMPARE(row(1), QString());
 }
 
+// Every key press is read once, before the control with the focus, also on a control
+// added after the window was made and on one that leaves the key to its parents.
+void TestMainWindow::typedCharactersReachTheBoardOnceFromAnyControl()
+{
+    activate();
+    selectTab(1);
+    const auto firstRow = [this] {
+        QString text;
+        for (int column = 4; column >= 1; --column)
+            text += child<QLabel>(QByteArray("c1" + QByteArray::number(column)))->text();
+        return text.trimmed();
+    };
+    type(QStringLiteral("1")); // on the tab strip, which leaves a digit to its parents
+    QCOMPARE(firstRow(), QStringLiteral("1"));
+    auto *added = new QPushButton(QStringLiteral("added"), child("pan2"));
+    added->show();
+    added->setFocus();
+    type(QStringLiteral("2"));
+    QCOMPARE(firstRow(), QStringLiteral("12"));
+
+    // A window of its own keeps its keys.
+    QLineEdit elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+    QTest::keyClicks(&elsewhere, QStringLiteral("3"));
+    QCOMPARE(firstRow(), QStringLiteral("12"));
+}
+
 void TestMainWindow::controlKeysSwitchPagesAndClose()
 {
     activate();
@@ -648,7 +705,8 @@ void TestMainWindow::controlKeysSwitchPagesAndClose()
     // The page is entered anew, as by a click on its tab.
     QCOMPARE(child("pan2")->property("EntryRow").toInt(), 1);
 
-    // In the jump-to box the keys are the box's own.
+    // In the jump-to box the keys are the box's own; they are the window's again once the
+    // box has lost the focus.
     press(Qt::Key_PageDown, Qt::ControlModifier);
     auto *center = child<QLineEdit>("center");
     center->setFocus();
@@ -656,6 +714,18 @@ void TestMainWindow::controlKeysSwitchPagesAndClose()
     press(Qt::Key_W, Qt::ControlModifier);
     QCOMPARE(tabs->currentIndex(), 2);
     QVERIFY(window->isVisible());
+    for (const QKeyCombination keys :
+         {Qt::ControlModifier | Qt::Key_PageDown, Qt::ControlModifier | Qt::Key_PageUp,
+          Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Backtab,
+          Qt::ControlModifier | Qt::Key_Q}) {
+        press(keys.key(), keys.keyboardModifiers());
+        QCOMPARE(tabs->currentIndex(), 2);
+        QVERIFY(window->isVisible());
+    }
+    QVERIFY(center->hasFocus());
+    tabs->setFocus();
+    press(Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(tabs->currentIndex(), 0);
 
     for (Qt::Key key : {Qt::Key_Q, Qt::Key_W}) {
         activate();

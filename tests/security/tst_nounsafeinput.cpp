@@ -186,7 +186,7 @@ void TestNoUnsafeInput::startsNothingButTheOpenerWithTheMakersAddress()
     for (const TracedCall &start : std::as_const(m_starts)) {
         // No shell in between: xdg-open as found on PATH, the address its one argument.
         if (start.name != QLatin1String("execve") || start.path() != opener ||
-            start.strings.size() != 3 || start.strings[2] != QLatin1String(MakerWebAddress))
+            start.strings.size() != 3 || start.strings[2] != QLatin1String(makerWebAddress))
             others << start;
     }
     QVERIFY2(others.isEmpty(), qPrintable(describe(others)));
@@ -217,7 +217,7 @@ void TestNoUnsafeInput::theOpenerHearsTheAddressAlone()
     QFile record(m_dir.filePath("launches"));
     QVERIFY2(record.open(QIODevice::ReadOnly), "the stand-in opener never ran");
     const QList<QByteArray> launches = record.readAll().trimmed().split('\n');
-    const QByteArray expected = QByteArray("1 [") + MakerWebAddress + ']';
+    const QByteArray expected = QByteArray("1 [") + makerWebAddress + ']';
     for (const QByteArray &launch : launches)
         QCOMPARE(launch, expected);
 }

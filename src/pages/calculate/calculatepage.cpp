@@ -269,15 +269,20 @@ void CalculatePage::SetCursor(unsigned row, unsigned column, bool on)
     Timer3->start();
 }
 
+void CalculatePage::setBlinkInterval(int milliseconds)
+{
+    Timer3->setInterval(milliseconds);
+}
+
 void CalculatePage::Timer3Timer()
 {
     if (m_blinkCell == 0)
         return;
+    // Set, the phase bit says the cell was last painted white: it turns light blue now.
     const bool lightBlue = m_blinkCell > phaseBit;
-    if (lightBlue)
-        m_blinkCell -= phaseBit;
-    else
-        m_blinkCell += phaseBit;
+    // Taking the phase bit off where it is set and adding it where it is not is, on eight
+    // bits, one and the same: the bit flips.
+    m_blinkCell ^= phaseBit;
     const unsigned code = m_blinkCell & ~phaseBit;
     DebugTrace(blinkTraceLine(code, lightBlue));
     paintCell(code, lightBlue ? cursorColor : plainCellColor);

@@ -32,6 +32,9 @@ public:
     void SetCursor(unsigned row, unsigned column, bool on);
     // The entry cursor's blink.
     void Timer3Timer();
+    // The blink's pace, a change of colour every 330 ms; a test quickens it where it needs
+    // the changes, not the pace.
+    void setBlinkInterval(int milliseconds);
 
     // "Octal #", "Decimal #" and "Hex #": each starts a new problem in its radix.
     void W7SpeedButton5Click();

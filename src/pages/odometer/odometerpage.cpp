@@ -26,6 +26,10 @@ constexpr int fadeInterval = 15;
 constexpr int decenterTop = 142;
 constexpr int decenterHeight = 21;
 constexpr int digitWidth = 15;
+constexpr int countingInterval = 1000;   // milliseconds: a step a second
+constexpr quint8 rollFrameInterval = 30; // milliseconds
+// The character the decimal entry box reports for Return and Enter.
+constexpr QChar enterKey(u'\r');
 
 // The caption stays the layout's; assistive technology reads the button by what it does.
 SpeedButton *makeButton(QWidget *parent, const char *name, const char *caption, QRect place,
@@ -65,7 +69,7 @@ TOdometer *makeOdometer(QWidget *parent, const char *name, TBaseType baseType, i
     odometer->setObjectName(QLatin1String(name));
     odometer->move(odometer->x(), top);
     odometer->SetAnimationType(atAsynchronous);
-    odometer->SetFrameInterval(30);
+    odometer->SetFrameInterval(rollFrameInterval);
     odometer->SetIncTopToBottom(false);
     odometer->SetBaseType(baseType);
     return odometer;
@@ -143,7 +147,7 @@ OdometerPage::OdometerPage(QWidget *parent) : QWidget(parent)
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
+    Timer1->setInterval(countingInterval);
     Timer1->setTimerType(Qt::PreciseTimer);
 
     connectHandlers();
@@ -260,6 +264,17 @@ void OdometerPage::hideHintLabels()
     Label6->hide();
 }
 
+void OdometerPage::setCountingInterval(int milliseconds)
+{
+    Timer1->setInterval(milliseconds);
+}
+
+void OdometerPage::setRollFrameInterval(quint8 milliseconds)
+{
+    for (TOdometer *odometer : {Od1, Od2, Od3, Od4})
+        odometer->SetFrameInterval(milliseconds);
+}
+
 void OdometerPage::W7SpeedButton1Click()
 {
     for (TOdometer *odometer : {Od1, Od2, Od3, Od4})
@@ -320,7 +335,7 @@ void OdometerPage::showCountingState()
 void OdometerPage::W7SpeedButton4Click()
 {
     if (decenter->isVisible()) {
-        AdvEdit1KeyPress(QChar(13));
+        AdvEdit1KeyPress(enterKey);
         return;
     }
     decenter->show();
@@ -335,7 +350,7 @@ void OdometerPage::Od3MouseDown()
 
 void OdometerPage::AdvEdit1KeyPress(QChar Key)
 {
-    if (Key == QChar(13))
+    if (Key == enterKey)
         decenterExit();
 }
 

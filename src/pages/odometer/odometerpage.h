@@ -33,6 +33,10 @@ public:
     void WrapOdometers();
     // The two hint labels go for good once the hint time is over.
     void hideHintLabels();
+    // The pace of automatic counting (a step a second) and of the odometers' rolls (a frame
+    // every 30 ms); a test quickens them where it needs the steps, not the pace.
+    void setCountingInterval(int milliseconds);
+    void setRollFrameInterval(quint8 milliseconds);
 
     // "+": one step up on all four odometers.
     void W7SpeedButton1Click();

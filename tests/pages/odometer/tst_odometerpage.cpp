@@ -3,6 +3,7 @@
 // the pointer; the four odometers are read by their properties and by their pixels.
 #include "app/basesu.h"
 #include "odometer/odometer.h"
+#include "quicktimers.h"
 #include "wheelreader.h"
 #include "windowpart.h"
 
@@ -22,7 +23,6 @@
 namespace {
 
 constexpr int wheelWidth = 15;
-constexpr int rollMs = 21 * 30 + 150; // a whole roll and some slack
 const QColor captionColor(30, 57, 91);
 const QColor runningColor(255, 0, 0);
 
@@ -47,7 +47,7 @@ private slots:
     void aFullRoundOfPlusComesBackToZero();
     void countButtonsFollowTheDirectionTable_data();
     void countButtonsFollowTheDirectionTable();
-    void countingStepsOnceASecondAndGoesOnBehindOtherPages();
+    void countingStepsOnceAnIntervalAndGoesOnBehindOtherPages();
     void turningRoundKeepsTheRunningInterval();
     void hashOpensTheBoxWithTheDecimalValue();
     void committingLimitsTheTypedValueToTheWidth_data();
@@ -75,6 +75,7 @@ private:
     QString whyNotAllAt(quint32 value);
     WheelRow shown(TOdometer *odometer);
     void checkLit(TOdometer *odometer, int first, int last);
+    bool rollsEnd();
 
     Tfbases *window = nullptr;
     std::array<TOdometer *, 4> odometers{};
@@ -98,6 +99,18 @@ void TestOdometerPage::cleanup()
 {
     delete window;
     window = nullptr;
+}
+
+// True once no odometer rolls any more.
+bool TestOdometerPage::rollsEnd()
+{
+    return QTest::qWaitFor(
+        [this] {
+            return std::none_of(odometers.begin(), odometers.end(), [](TOdometer *odometer) {
+                return odometer->findChild<QTimer *>()->isActive();
+            });
+        },
+        5000);
 }
 
 void TestOdometerPage::chooseWidth(int bytes)
@@ -307,6 +320,7 @@ void TestOdometerPage::stepsWrapAtBothEndsOfEachWidth_data()
 
 void TestOdometerPage::stepsWrapAtBothEndsOfEachWidth()
 {
+    quickenTimers(window);
     QFETCH(int, bytes);
     QFETCH(QStringList, topDigits);
     QFETCH(QStringList, zeroDigits);
@@ -315,13 +329,13 @@ void TestOdometerPage::stepsWrapAtBothEndsOfEachWidth()
 
     press("W7SpeedButton2"); // 0 - 1
     QVERIFY_ALL_AT(top);
-    QTest::qWait(rollMs);
+    QVERIFY(rollsEnd());
     for (int number = 1; number <= 4; ++number)
         QCOMPARE(shown(od(number)).digits, topDigits[number - 1]);
 
     press("W7SpeedButton1"); // top + 1
     QVERIFY_ALL_AT(0);
-    QTest::qWait(rollMs);
+    QVERIFY(rollsEnd());
     for (int number = 1; number <= 4; ++number)
         QCOMPARE(shown(od(number)).digits, zeroDigits[number - 1]);
 
@@ -386,11 +400,12 @@ void TestOdometerPage::countButtonsFollowTheDirectionTable()
     QVERIFY_ALL_AT(counting ? 0 : 1);
 }
 
-void TestOdometerPage::countingStepsOnceASecondAndGoesOnBehindOtherPages()
+void TestOdometerPage::countingStepsOnceAnIntervalAndGoesOnBehindOtherPages()
 {
+    quickenTimers(window);
     press("W7SpeedButton10");
     QVERIFY_ALL_AT(0); // the first step comes one interval after the press
-    QVERIFY(Timer1->remainingTime() > 500);
+    QVERIFY(Timer1->remainingTime() > quickTimers::countingInterval / 2);
     QVERIFY(QTest::qWaitFor([this] { return od(1)->Value() == 255; }, 3000));
     QVERIFY_ALL_AT(255);
 
@@ -412,11 +427,13 @@ void TestOdometerPage::countingStepsOnceASecondAndGoesOnBehindOtherPages()
 
 void TestOdometerPage::turningRoundKeepsTheRunningInterval()
 {
+    quickenTimers(window);
     press("W7SpeedButton3");
-    QTest::qWait(400);
+    QTest::qWait(quickTimers::countingInterval * 2 / 5);
     press("W7SpeedButton10");
     QVERIFY(Timer1->isActive());
-    QVERIFY2(Timer1->remainingTime() < 750, qPrintable(QString::number(Timer1->remainingTime())));
+    QVERIFY2(Timer1->remainingTime() < quickTimers::countingInterval * 3 / 4,
+             qPrintable(QString::number(Timer1->remainingTime())));
 }
 
 void TestOdometerPage::hashOpensTheBoxWithTheDecimalValue()
@@ -457,6 +474,7 @@ void TestOdometerPage::committingLimitsTheTypedValueToTheWidth_data()
 
 void TestOdometerPage::committingLimitsTheTypedValueToTheWidth()
 {
+    quickenTimers(window);
     QFETCH(int, bytes);
     QFETCH(QString, typed);
     QFETCH(quint32, committed);
@@ -466,7 +484,7 @@ void TestOdometerPage::committingLimitsTheTypedValueToTheWidth()
     typeAndEnter(typed);
     QVERIFY(!decenter->isVisible());
     QVERIFY_ALL_AT(committed);
-    QTest::qWait(rollMs);
+    QVERIFY(rollsEnd());
     QVERIFY_ALL_AT(committed);
 }
 
@@ -504,6 +522,7 @@ void TestOdometerPage::lettersTypedOrPastedAreRefused()
 
 void TestOdometerPage::decimalOdometerOpensTheBoxEvenWhileCounting()
 {
+    quickenTimers(window);
     press("W7SpeedButton3");
     QVERIFY(!button("W7SpeedButton4")->isEnabled());
     QTest::mousePress(od(3), Qt::RightButton, {}, QPoint(20, 10));
@@ -518,9 +537,10 @@ void TestOdometerPage::decimalOdometerOpensTheBoxEvenWhileCounting()
 
 void TestOdometerPage::aCommitOneAboveShowsAtOnce()
 {
+    quickenTimers(window);
     for (int step = 0; step < 5; ++step)
         press("W7SpeedButton1");
-    QTest::qWait(rollMs);
+    QVERIFY(rollsEnd());
     press("W7SpeedButton4");
     typeAndEnter(QStringLiteral("6"));
     // No roll: the digits are whole at once on every odometer.
@@ -590,11 +610,12 @@ void TestOdometerPage::hexDigitLightsItsFourBinaryDigits()
 
 void TestOdometerPage::leavingClearsBothHighlights()
 {
+    quickenTimers(window);
     pointAt(od(2), QPoint(20, 10));
     checkLit(od(1), 3, 5);
     // The highlight stays while the value steps.
     press("W7SpeedButton1");
-    QTest::qWait(rollMs);
+    QVERIFY(rollsEnd());
     checkLit(od(1), 3, 5);
     pointAt(od(2)->parentWidget(), QPoint(10, 250));
     for (int number : {1, 2}) {
