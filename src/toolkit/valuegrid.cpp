@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/valuegrid.h"
 
-#include "toolkit/valuegridaccessible.h"
+#include "toolkit/valuegriddelegate.h"
+#include "toolkit/valuegridheader.h"
 
+#include <QAccessible>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
+#include <QScopedValueRollback>
 #include <QScrollBar>
-#include <QSignalBlocker>
 #include <QWheelEvent>
 
 #include <utility>
@@ -18,132 +20,138 @@ constexpr int wheelNotch = 120; // angle delta of one notch of an ordinary wheel
 
 } // namespace
 
-ValueGrid::ValueGrid(const Look &look, QWidget *parent) : QAbstractScrollArea(parent), m_look(look)
+ValueGrid::ValueGrid(const Look &look, QWidget *parent)
+    : QTableView(parent), m_cells(new ValueGridModel(int(look.columnWidths.size()), this)),
+      m_rowHeight(look.rowHeight)
 {
-    m_headerTexts.resize(m_look.columnWidths.size());
+    setHorizontalHeader(new ValueGridHeader(look, this));
+    setItemDelegate(new ValueGridDelegate(look, this));
+    setModel(m_cells);
+    for (int column = 0; column < look.columnWidths.size(); ++column)
+        horizontalHeader()->resizeSection(column, look.columnWidths[column]);
+    // Every row has the one height, so nothing is measured row by row.
+    verticalHeader()->setMinimumSectionSize(0);
+    verticalHeader()->setDefaultSectionSize(m_rowHeight);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->hide();
+    setShowGrid(false);
+    setCornerButtonEnabled(false);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setTabKeyNavigation(false);
+    setAutoScroll(false); // the view moves only as the rules below say
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    verticalScrollBar()->setSingleStep(1);
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &ValueGrid::SetTopRow);
-    updateScrollBar();
-    announceGridChanges(this);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
+        if (!m_placingTopRow)
+            SetTopRow(value + 1);
+    });
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &ValueGrid::rowChanged);
+    // Cells come into view and leave it: a reader refreshes what it holds of them.
+    connect(this, &ValueGrid::topRowChanged, this, [this] {
+        QAccessibleEvent scrolled(this, QAccessible::VisibleDataChanged);
+        QAccessible::updateAccessibility(&scrolled);
+    });
 }
 
 void ValueGrid::setCellTextSource(CellTextSource source)
 {
-    m_cellText = std::move(source);
-    viewport()->update();
+    m_cells->setCellTextSource(std::move(source));
 }
 
 void ValueGrid::setHeaderText(int column, const QString &text)
 {
-    if (column < 0 || column >= m_headerTexts.size() || m_headerTexts[column] == text)
-        return;
-    m_headerTexts[column] = text;
-    viewport()->update(0, 0, viewport()->width(), m_look.rowHeight);
+    m_cells->setHeaderText(column, text);
 }
 
 void ValueGrid::SetRowCount(int count)
 {
     count = std::max(1, count);
-    if (count == m_rowCount)
+    if (count == RowCount())
         return;
-    m_rowCount = count;
-    emit rowCountChanged();
-    const bool selectionCut = m_row > lastDataRow() || m_anchor > lastDataRow();
-    m_row = std::min(m_row, lastDataRow());
+    const int row = Row();
+    m_cells->setDataRowCount(count - 1); // a reset: the selection is made anew below
     m_anchor = std::min(m_anchor, lastDataRow());
-    updateScrollBar();
-    viewport()->update();
+    if (count > 1)
+        selectRun(std::clamp(row, 1, lastDataRow()));
     if (m_topRow > lastDataRow()) {
         m_topRow = std::min(m_topRow, lastFilledTopRow(viewport()->height()));
-        updateScrollBar();
+        showTopRow();
         emit topRowChanged();
+    } else {
+        showTopRow();
     }
-    if (selectionCut)
-        emit selectionChanged();
 }
 
 void ValueGrid::SetTopRow(int row)
 {
-    if (row < 1 || row > m_rowCount - 1 || row == m_topRow)
+    if (row < 1 || row > RowCount() - 1 || row == m_topRow)
         return;
     m_topRow = row;
-    updateScrollBar();
-    viewport()->update();
+    showTopRow();
     emit topRowChanged();
 }
 
 void ValueGrid::SetRow(int row)
 {
-    if (row < 1 || row > m_rowCount - 1 || (row == m_row && row == m_anchor))
+    if (row < 1 || row > RowCount() - 1)
         return;
-    m_row = row;
     m_anchor = row;
-    viewport()->update();
-    emit selectionChanged();
+    selectRun(row);
 }
 
 QString ValueGrid::Cells(int column, int row) const
 {
-    if (column < 0 || column >= m_headerTexts.size() || row < 0 || row >= m_rowCount)
+    if (column < 0 || column >= m_cells->columnCount() || row < 0 || row >= RowCount())
         return {};
-    QString text = row == 0 ? m_headerTexts[column] : QString();
-    if (m_cellText)
-        m_cellText(column, row, text);
-    return text;
-}
-
-QRect ValueGrid::cellRect(int column, int row) const
-{
-    if (column < 0 || column >= columnCount() || row < 0 || row >= m_rowCount ||
-        (row != 0 && row < m_topRow))
-        return {};
-    const int y = row == 0 ? 0 : (row - m_topRow + 1) * m_look.rowHeight;
-    if (y >= viewport()->height())
-        return {};
-    int x = 0;
-    for (int before = 0; before < column; ++before)
-        x += m_look.columnWidths[before];
-    return {x, y, m_look.columnWidths[column], m_look.rowHeight};
+    if (row == 0)
+        return m_cells->headerData(column, Qt::Horizontal).toString();
+    return m_cells->index(row - 1, column).data().toString();
 }
 
 bool ValueGrid::isRowSelected(int row) const
 {
-    return row >= 1 && row < m_rowCount && row >= std::min(m_row, m_anchor) &&
-           row <= std::max(m_row, m_anchor);
+    return row >= 1 && row < RowCount() && selectionModel()->isRowSelected(row - 1);
 }
 
 int ValueGrid::fullyVisibleRowCount() const
 {
-    return std::max(0, (viewport()->height() - m_look.rowHeight) / m_look.rowHeight);
+    return std::max(0, viewport()->height() / m_rowHeight);
 }
 
 int ValueGrid::lastFilledTopRow(int viewHeight) const
 {
-    const int wholeRows = std::max(1, (viewHeight - m_look.rowHeight) / m_look.rowHeight);
-    return std::max(1, m_rowCount - wholeRows);
+    const int wholeRows = std::max(1, viewHeight / m_rowHeight);
+    return std::max(1, RowCount() - wholeRows);
 }
 
-int ValueGrid::rowAt(int y) const
+int ValueGrid::rowAtY(int y) const
 {
-    return y < m_look.rowHeight ? 0 : m_topRow + (y - m_look.rowHeight) / m_look.rowHeight;
+    return m_topRow + y / m_rowHeight;
 }
 
 void ValueGrid::moveCurrent(int row, bool extendSelection, bool reveal)
 {
     row = std::clamp(row, 1, lastDataRow());
-    if (row != m_row || (!extendSelection && row != m_anchor)) {
-        m_row = row;
-        if (!extendSelection)
-            m_anchor = row;
-        viewport()->update();
-        emit selectionChanged();
-    }
+    if (!extendSelection)
+        m_anchor = row;
+    selectRun(row);
     if (reveal)
         scrollIntoView(row);
+}
+
+void ValueGrid::selectRun(int row)
+{
+    const int lastColumn = m_cells->columnCount() - 1;
+    const QItemSelection run(m_cells->index(std::min(row, m_anchor) - 1, 0),
+                             m_cells->index(std::max(row, m_anchor) - 1, lastColumn));
+    selectionModel()->setCurrentIndex(m_cells->index(row - 1, 0), QItemSelectionModel::NoUpdate);
+    selectionModel()->select(run, QItemSelectionModel::ClearAndSelect);
 }
 
 void ValueGrid::scrollIntoView(int row)
@@ -155,58 +163,47 @@ void ValueGrid::scrollIntoView(int row)
         SetTopRow(row - wholeRows + 1);
 }
 
-void ValueGrid::updateScrollBar()
+void ValueGrid::showTopRow()
 {
     // A top row set past the last filled view widens the range rather than being undone.
+    const QScopedValueRollback placing(m_placingTopRow, true);
     QScrollBar *bar = verticalScrollBar();
-    const QSignalBlocker blocker(bar);
-    bar->setRange(1, std::max(lastFilledTopRow(viewport()->height()), m_topRow));
+    bar->setRange(0, std::max(lastFilledTopRow(viewport()->height()), m_topRow) - 1);
     bar->setPageStep(std::max(1, fullyVisibleRowCount()));
-    bar->setValue(m_topRow);
+    bar->setValue(m_topRow - 1);
+    // At the end of its range the view would align the last row with the bottom instead.
+    QHeaderView *rows = verticalHeader();
+    const int offset = rows->offset();
+    rows->setOffsetToSectionPosition(m_topRow - 1);
+    if (rows->offset() != offset)
+        viewport()->update();
 }
 
-void ValueGrid::paintEvent(QPaintEvent *event)
+void ValueGrid::updateGeometries()
 {
-    QPainter painter(viewport());
-    painter.fillRect(event->rect(), palette().color(QPalette::Base));
-    const int rowHeight = m_look.rowHeight;
-    paintRow(painter, 0, 0);
-    for (int row = m_topRow, y = rowHeight; row < m_rowCount && y < viewport()->height();
-         ++row, y += rowHeight) {
-        if (event->rect().intersects(QRect(0, y, viewport()->width(), rowHeight)))
-            paintRow(painter, row, y);
+    {
+        // The view's own range would pull a top row set past the last filled view back.
+        const QScopedValueRollback placing(m_placingTopRow, true);
+        QTableView::updateGeometries();
     }
+    showTopRow();
 }
 
-void ValueGrid::paintRow(QPainter &painter, int row, int y) const
+void ValueGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
-    const bool header = row == 0;
-    const bool selected = isRowSelected(row);
-    painter.setFont(header ? m_look.headerFont : m_look.dataFont);
-    int x = 0;
-    for (int column = 0; column < m_look.columnWidths.size(); ++column) {
-        const QRect cell(x, y, m_look.columnWidths[column], m_look.rowHeight);
-        if (header)
-            painter.fillRect(cell, m_look.headerFill);
-        else if (selected)
-            painter.fillRect(cell, m_look.selectionFill);
-        painter.setPen(selected ? m_look.selectionText : palette().color(QPalette::WindowText));
-        painter.drawText(cell.adjusted(0, 0, -1, -1), Qt::AlignCenter, Cells(column, row));
-        // Each cell draws its own right and bottom line.
-        painter.setPen(header ? m_look.headerLines : m_look.gridLines);
-        painter.drawLine(cell.topRight(), cell.bottomRight());
-        painter.drawLine(cell.bottomLeft(), cell.bottomRight());
-        x += cell.width();
-    }
+    // The table view tells a reader the current cell has the focus; only true while it has.
+    if (hasFocus())
+        QTableView::currentChanged(current, previous);
+    else
+        QAbstractItemView::currentChanged(current, previous);
 }
 
 void ValueGrid::resizeEvent(QResizeEvent *event)
 {
-    QAbstractScrollArea::resizeEvent(event);
+    QTableView::resizeEvent(event);
     // A view that showed the last row at its bottom keeps doing so when it grows.
     const int oldLastTop = lastFilledTopRow(event->oldSize().height());
     const int lastTop = lastFilledTopRow(event->size().height());
-    updateScrollBar();
     if (event->oldSize().isValid() && m_topRow > lastTop && m_topRow <= oldLastTop)
         SetTopRow(lastTop);
 }
@@ -217,16 +214,16 @@ void ValueGrid::keyPressEvent(QKeyEvent *event)
     const int page = std::max(1, fullyVisibleRowCount());
     switch (event->key()) {
     case Qt::Key_Up:
-        moveCurrent(m_row - 1, extend, true);
+        moveCurrent(Row() - 1, extend, true);
         break;
     case Qt::Key_Down:
-        moveCurrent(m_row + 1, extend, true);
+        moveCurrent(Row() + 1, extend, true);
         break;
     case Qt::Key_PageUp:
-        moveCurrent(m_row - page, extend, true);
+        moveCurrent(Row() - page, extend, true);
         break;
     case Qt::Key_PageDown:
-        moveCurrent(m_row + page, extend, true);
+        moveCurrent(Row() + page, extend, true);
         break;
     case Qt::Key_Home:
         moveCurrent(1, extend, true);
@@ -235,7 +232,8 @@ void ValueGrid::keyPressEvent(QKeyEvent *event)
         moveCurrent(lastDataRow(), extend, true);
         break;
     default:
-        QAbstractScrollArea::keyPressEvent(event);
+        // Not the view's own keys: no type-ahead search, column moves or select-all.
+        event->ignore();
         return;
     }
     event->accept();
@@ -247,11 +245,11 @@ void ValueGrid::wheelEvent(QWheelEvent *event)
     m_wheelRemainder += event->angleDelta().y();
     while (m_wheelRemainder >= wheelNotch) {
         m_wheelRemainder -= wheelNotch;
-        moveCurrent(m_row - 1, false, true);
+        moveCurrent(Row() - 1, false, true);
     }
     while (m_wheelRemainder <= -wheelNotch) {
         m_wheelRemainder += wheelNotch;
-        moveCurrent(m_row + 1, false, true);
+        moveCurrent(Row() + 1, false, true);
     }
     event->accept();
 }
@@ -259,12 +257,12 @@ void ValueGrid::wheelEvent(QWheelEvent *event)
 void ValueGrid::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton) {
-        QAbstractScrollArea::mousePressEvent(event);
+        event->ignore();
         return;
     }
     setFocus(Qt::MouseFocusReason);
-    const int row = rowAt(event->position().toPoint().y());
-    if (row < 1 || row >= m_rowCount)
+    const int row = rowAtY(event->position().toPoint().y());
+    if (row < 1 || row >= RowCount())
         return;
     m_dragging = true;
     moveCurrent(row, event->modifiers().testFlag(Qt::ShiftModifier), false);
@@ -276,17 +274,17 @@ void ValueGrid::mouseMoveEvent(QMouseEvent *event)
         return;
     // Dragging past the header or the bottom edge scrolls by one row per move.
     const int y = event->position().toPoint().y();
-    if (y < m_look.rowHeight)
+    if (y < 0)
         moveCurrent(m_topRow - 1, true, true);
     else if (y >= viewport()->height())
-        moveCurrent(rowAt(viewport()->height() - 1) + 1, true, true);
+        moveCurrent(rowAtY(viewport()->height() - 1) + 1, true, true);
     else
-        moveCurrent(rowAt(y), true, false);
+        moveCurrent(rowAtY(y), true, false);
 }
 
 void ValueGrid::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
         m_dragging = false;
-    QAbstractScrollArea::mouseReleaseEvent(event);
+    event->accept();
 }

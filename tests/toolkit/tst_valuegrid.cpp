@@ -21,6 +21,9 @@ private slots:
     void aGrowingViewAtTheEndKeepsTheLastRowAtTheBottom();
     void fewerRowsPullTheViewAndSelectionBack();
     void paintsTheLook();
+    void aTopRowPastTheEndOutlastsTheViewsOwnLayout();
+    void paintedRowsFollowTheTopRow();
+    void otherKeysAndButtonsLeaveTheSelection();
 
 private:
     ValueGrid *grid = nullptr;
@@ -97,7 +100,9 @@ void TestValueGrid::topRowIsTakenAnywhereInsideTheTable()
 void TestValueGrid::scrollBarReportsAtOnceAndReachesACodeSetTopRow()
 {
     QScrollBar *bar = grid->verticalScrollBar();
-    QCOMPARE(bar->maximum(), 91);
+    // The bar counts top rows from 0.
+    const auto lastTopRow = [bar] { return bar->maximum() + 1; };
+    QCOMPARE(lastTopRow(), 91);
     int reported = 0;
     connect(grid, &ValueGrid::topRowChanged, this, [&] { reported = grid->TopRow(); });
     bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
@@ -105,11 +110,11 @@ void TestValueGrid::scrollBarReportsAtOnceAndReachesACodeSetTopRow()
     bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
     QCOMPARE(reported, 12);
     grid->SetTopRow(97);
-    QCOMPARE(bar->maximum(), 97);
-    QCOMPARE(bar->value(), 97);
+    QCOMPARE(lastTopRow(), 97);
+    QCOMPARE(bar->value() + 1, 97);
     bar->triggerAction(QAbstractSlider::SliderToMinimum);
     QCOMPARE(reported, 1);
-    QCOMPARE(bar->maximum(), 91);
+    QCOMPARE(lastTopRow(), 91);
 }
 
 void TestValueGrid::keysMoveTheRowAndScrollOnlyPastTheEdge()
@@ -136,25 +141,29 @@ void TestValueGrid::keysMoveTheRowAndScrollOnlyPastTheEdge()
 
 void TestValueGrid::mouseSelectsRunsOfWholeRows()
 {
+    // Points are given in the grid's own coordinates, the header row at the top.
+    const auto at = [this](int x, int rowInView) {
+        return grid->viewport()->mapFrom(grid, QPoint(x, rowHeight * rowInView + rowHeight / 2));
+    };
     QWidget *view = grid->viewport();
-    const auto rowY = [](int rowInView) { return rowHeight * rowInView + rowHeight / 2; };
-    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(150, rowY(3)));
+    QTest::mouseClick(view, Qt::LeftButton, {}, at(150, 3));
     QCOMPARE(grid->Row(), 3);
-    QTest::mouseClick(view, Qt::LeftButton, Qt::ShiftModifier, QPoint(10, rowY(6)));
+    QTest::mouseClick(view, Qt::LeftButton, Qt::ShiftModifier, at(10, 6));
     for (int row = 1; row <= 8; ++row)
         QCOMPARE(grid->isRowSelected(row), row >= 3 && row <= 6);
 
-    QTest::mousePress(view, Qt::LeftButton, {}, QPoint(10, rowY(8)));
-    QMouseEvent drag(QEvent::MouseMove, QPointF(10, rowY(5)),
-                     view->mapToGlobal(QPointF(10, rowY(5))), Qt::NoButton, Qt::LeftButton,
-                     Qt::NoModifier);
+    QTest::mousePress(view, Qt::LeftButton, {}, at(10, 8));
+    QMouseEvent drag(QEvent::MouseMove, at(10, 5), view->mapToGlobal(at(10, 5)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(view, &drag);
-    QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(10, rowY(5)));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, at(10, 5));
     for (int row = 1; row <= 9; ++row)
         QCOMPARE(grid->isRowSelected(row), row >= 5 && row <= 8);
     QCOMPARE(grid->Row(), 5);
 
-    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(10, rowY(0))); // the header
+    const QPoint onHeader(10, rowHeight / 2);
+    QWidget *header = grid->childAt(onHeader);
+    QTest::mouseClick(header, Qt::LeftButton, {}, header->mapFrom(grid, onHeader));
     QCOMPARE(grid->Row(), 5);
 }
 
@@ -185,13 +194,69 @@ void TestValueGrid::fewerRowsPullTheViewAndSelectionBack()
 void TestValueGrid::paintsTheLook()
 {
     grid->SetRow(3);
-    const QImage shot = grid->viewport()->grab().toImage();
+    const QImage shot = grid->grab().toImage();
     QCOMPARE(shot.pixelColor(5, 5), headerFill);
     QCOMPARE(shot.pixelColor(99, 5), headerLines);
     QCOMPARE(shot.pixelColor(5, rowHeight * 3 + 5), selectionFill);
     QCOMPARE(shot.pixelColor(159, rowHeight * 3 + 5), gridLines);
     QCOMPARE(shot.pixelColor(5, rowHeight * 2 + 5), grid->palette().color(QPalette::Base));
     QCOMPARE(shot.pixelColor(5, rowHeight * 2 - 1), gridLines);
+}
+
+void TestValueGrid::aTopRowPastTheEndOutlastsTheViewsOwnLayout()
+{
+    grid->SetTopRow(99);
+    QSignalSpy moved(grid, &ValueGrid::topRowChanged);
+    grid->setHeaderText(1, QStringLiteral("Other"));
+    grid->resize(240, grid->height());
+    grid->doItemsLayout();
+    QApplication::processEvents();
+    QCOMPARE(grid->TopRow(), 99);
+    QCOMPARE(grid->verticalScrollBar()->value() + 1, 99);
+    QCOMPARE(moved.count(), 0);
+    QCOMPARE(grid->Cells(1, 0), QStringLiteral("Other"));
+}
+
+void TestValueGrid::paintedRowsFollowTheTopRow()
+{
+    const auto selectedRowInView = [this] {
+        const QImage shot = grid->grab().toImage();
+        for (int rowInView = 1; rowInView <= 10; ++rowInView) {
+            if (shot.pixelColor(5, rowHeight * rowInView + 5) == selectionFill)
+                return rowInView;
+        }
+        return 0;
+    };
+    grid->SetTopRow(50);
+    grid->SetRow(52);
+    QCOMPARE(selectedRowInView(), 3);
+    grid->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(grid->TopRow(), 51);
+    QCOMPARE(selectedRowInView(), 2);
+    grid->SetTopRow(99); // past the last filled view: the last row is the second in view
+    grid->SetRow(100);
+    QCOMPARE(selectedRowInView(), 2);
+    grid->SetRowCount(101); // unchanged: nothing moves
+    grid->SetRowCount(202);
+    QCOMPARE(grid->TopRow(), 99);
+    QCOMPARE(selectedRowInView(), 2);
+}
+
+void TestValueGrid::otherKeysAndButtonsLeaveTheSelection()
+{
+    grid->SetRow(4);
+    QSignalSpy moved(grid, &ValueGrid::topRowChanged);
+    // Neither type-ahead search, column moves, select-all nor the context button.
+    QTest::keyClicks(grid, QStringLiteral("0:9"));
+    QTest::keyClick(grid, Qt::Key_Right);
+    QTest::keyClick(grid, Qt::Key_A, Qt::ControlModifier);
+    const QPoint sixthRow = grid->viewport()->mapFrom(grid, QPoint(10, rowHeight * 6 + 5));
+    QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, sixthRow);
+    QCOMPARE(grid->Row(), 4);
+    QCOMPARE(grid->currentIndex().column(), 0);
+    for (int row = 1; row <= 10; ++row)
+        QCOMPARE(grid->isRowSelected(row), row == 4);
+    QCOMPARE(moved.count(), 0);
 }
 
 QTEST_MAIN(TestValueGrid)
