@@ -192,10 +192,13 @@ void ValueGrid::updateGeometries()
 void ValueGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
     // The table view tells a reader the current cell has the focus; only true while it has.
-    if (hasFocus())
+    if (hasFocus()) {
         QTableView::currentChanged(current, previous);
-    else
-        QAbstractItemView::currentChanged(current, previous);
+        return;
+    }
+    // Without the focus, the table view's part is left out on purpose.
+    // NOLINTNEXTLINE(bugprone-parent-virtual-call)
+    QAbstractItemView::currentChanged(current, previous);
 }
 
 void ValueGrid::resizeEvent(QResizeEvent *event)

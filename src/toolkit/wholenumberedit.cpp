@@ -195,7 +195,7 @@ void WholeNumberEdit::takeInputMethodEvent(QInputMethodEvent *event)
     QInputMethodEvent composing(event->preeditString(), event->attributes());
     if (!event->commitString().isEmpty())
         typeText(event->commitString(), Step::OwnStep);
-    QLineEdit::inputMethodEvent(&composing);
+    NumberEdit::takeInputMethodEvent(&composing);
     event->accept();
 }
 
