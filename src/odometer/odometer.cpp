@@ -9,6 +9,7 @@
 #include "odometer/imagerows.h"
 
 #include <QEnterEvent>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -35,6 +36,29 @@ QImage makeHighlightStrip(const QImage &strip)
         }
     }
     return green;
+}
+
+struct DigitStrips
+{
+    QImage digits;
+    QImage highlighted;
+};
+
+// The strip drawn for the screen's resolution, in the 32-bit format of CellImage and
+// BackImage so that wheels are composed by plain row copies, and its green copy: read once
+// and shared by every odometer, which only ever reads them.
+const DigitStrips &digitStrips()
+{
+    static DigitStrips strips;
+    static qreal madeForRatio = 0;
+    const qreal ratio = qGuiApp->devicePixelRatio();
+    if (strips.digits.isNull() || ratio != madeForRatio) {
+        strips.digits =
+            deviceImage(QStringLiteral(":/DIGITS")).convertToFormat(QImage::Format_RGB32);
+        strips.highlighted = makeHighlightStrip(strips.digits);
+        madeForRatio = ratio;
+    }
+    return strips;
 }
 
 QString radixName(TBaseType baseType)
@@ -69,14 +93,11 @@ TOdometer::TOdometer(QWidget *parent) : QWidget(parent), FrameTimer(new QTimer(t
     m_animationType = atSynchronous;
     m_baseType = btDecimal;
 
-    // Wheels are composed by plain row copies, so both strips are held in the 32-bit format
-    // of CellImage and BackImage.
-    // The strip is the one drawn for the screen's resolution; the wheels are composed in its
-    // device pixels, while the control's size stays in layout pixels.
-    const QImage strip = deviceImage(QStringLiteral(":/DIGITS"));
-    m_scale = qMax(1, qRound(strip.devicePixelRatio()));
-    DigitStrip = strip.convertToFormat(QImage::Format_RGB32);
-    HighlightStrip = makeHighlightStrip(DigitStrip);
+    // The wheels are composed in the strip's device pixels, while the control's size stays
+    // in layout pixels.
+    DigitStrip = digitStrips().digits;
+    HighlightStrip = digitStrips().highlighted;
+    m_scale = qMax(1, qRound(DigitStrip.devicePixelRatio()));
 
     CellHeight = static_cast<quint8>(DigitStrip.height() / stripCellCount / m_scale);
     CellImage = QImage(DigitStrip.width(), CellHeight * m_scale, QImage::Format_RGB32);
