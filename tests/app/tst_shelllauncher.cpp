@@ -47,7 +47,8 @@ void TestShellLauncher::launchReturnsAtOnceAndIgnoresClicksWhileRunning()
 {
     QTemporaryDir folder;
     ShellLauncher launcher;
-    launcher.setProgram(makeOpener(folder, "1"));
+    // The handler stays longer than launch may take, so a launch that waited for it fails.
+    launcher.setProgram(makeOpener(folder, "0.6"));
     QElapsedTimer clock;
     clock.start();
     launcher.launch(QStringLiteral("https://example.org/a b"));
@@ -57,7 +58,8 @@ void TestShellLauncher::launchReturnsAtOnceAndIgnoresClicksWhileRunning()
     QTRY_VERIFY_WITH_TIMEOUT(!launcher.isRunning(), 5000);
     QCOMPARE(noted(folder), (QStringList{"1:https://example.org/a b", "done"}));
 
-    // Once the handler has ended, the next click launches again.
+    // Once the handler has ended, the next click launches again; this handler need not stay.
+    makeOpener(folder, "0");
     launcher.launch(QStringLiteral("https://example.org/third"));
     QVERIFY(launcher.isRunning());
     QTRY_VERIFY_WITH_TIMEOUT(!launcher.isRunning(), 5000);
@@ -69,7 +71,8 @@ void TestShellLauncher::handlerOutlivesTheLauncher()
     QTemporaryDir folder;
     {
         ShellLauncher launcher;
-        launcher.setProgram(makeOpener(folder, "0.5"));
+        // Long enough that the launcher goes while the handler is still running.
+        launcher.setProgram(makeOpener(folder, "0.2"));
         launcher.launch(QStringLiteral("https://example.org/"));
     }
     QTRY_COMPARE_WITH_TIMEOUT(noted(folder).size(), 2, 5000);
@@ -90,7 +93,7 @@ void TestShellLauncher::anUnreapedHandlerDoesNotLookAlive()
     QCOMPARE(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
     QTemporaryDir folder;
     ShellLauncher launcher;
-    launcher.setProgram(makeOpener(folder, "0.2"));
+    launcher.setProgram(makeOpener(folder, "0.05"));
     launcher.launch(QStringLiteral("https://example.org/"));
     QVERIFY(launcher.isRunning());
     QTRY_VERIFY_WITH_TIMEOUT(!launcher.isRunning(), 5000);
