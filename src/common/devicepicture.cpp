@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -60,7 +61,12 @@ QImage deviceImage(const QString &path)
 
 QPixmap devicePicture(const QString &path)
 {
-    return QPixmap::fromImage(deviceImage(path));
+    QImage image = deviceImage(path);
+    // An opaque picture is held in three bytes a pixel rather than the screen's four: the
+    // page backgrounds are the largest pictures, and drawing converts them exactly.
+    if (!image.hasAlphaChannel())
+        image.convertTo(QImage::Format_RGB888);
+    return QPixmap::fromImage(std::move(image), Qt::NoFormatConversion);
 }
 
 QSize devicePictureSize(const QString &path)
