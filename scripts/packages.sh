@@ -9,7 +9,10 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools
                 libxcb1-dev "${RUNTIME_PACKAGES[@]}")
 # What packs the program into a Debian package and checks it (scripts/build-package.sh).
 PACKAGE_PACKAGES=(dpkg-dev file lintian)
-TEST_PACKAGES=("${PACKAGE_PACKAGES[@]}" xvfb xauth openbox xdotool wmctrl weston qt6-wayland
-               imagemagick x11-utils libbenchmark-dev libxcb-damage0-dev desktop-file-utils appstream
+# What drives the program in a private X session and takes its pictures (the real-window
+# tests, scripts/render-docs.sh).
+X_SESSION_PACKAGES=(xvfb xauth openbox xdotool imagemagick x11-utils)
+TEST_PACKAGES=("${PACKAGE_PACKAGES[@]}" "${X_SESSION_PACKAGES[@]}" wmctrl weston qt6-wayland
+               libbenchmark-dev libxcb-damage0-dev desktop-file-utils appstream
                valgrind strace man-db dbus-daemon at-spi2-core python3
                python3-pyatspi python3-gi gir1.2-atspi-2.0 clang-format clang-tidy)
