@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QColor>
 #include <QImage>
 #include <QSize>
@@ -17,6 +18,8 @@ QImage drawGreenButtonBacking(QSize size, int scale);
 QImage drawLogo(int scale);
 QImage drawTabFace(bool selected, int scale);
 QImage drawAppIcon(int size);
+// The same icon as a scalable picture, its digits drawn as outlines.
+QByteArray appIconSvg();
 QImage drawDigitStrip(int scale);
 QImage drawCalculateBackground(int scale);
 QImage drawCalculateButtonPanel(int scale);

@@ -4,6 +4,7 @@
 #include "artwork.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -15,6 +16,16 @@ bool save(const QDir &folder, const char *name, const QImage &image, const char 
 {
     const QString path = folder.filePath(QString::fromLatin1(name));
     if (image.save(path, format, quality))
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+bool saveText(const QDir &folder, const char *name, const QByteArray &text)
+{
+    const QString path = folder.filePath(QString::fromLatin1(name));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size())
         return true;
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     return false;
@@ -55,5 +66,6 @@ int main(int argc, char *argv[])
         const QString name = QStringLiteral("../packaging/icons/%1.png").arg(size);
         ok = save(folder, qPrintable(name), drawAppIcon(size), "PNG") && ok;
     }
+    ok = saveText(folder, "../packaging/icons/org.quorvel.Quorvel.svg", appIconSvg()) && ok;
     return ok ? 0 : 1;
 }

@@ -51,6 +51,25 @@ QString displayTried()
     return named.join(QStringLiteral(", "));
 }
 
+// Qt's Wayland platform comes in a Debian package of its own, which a system may lack.
+bool waylandPluginMissing(const QString &complaint)
+{
+    return complaint.contains(QStringLiteral("platform plugin \"wayland\""));
+}
+
+// Without its Wayland plugin Qt opens the window through X11 where it can, and says only
+// that the plugin is missing; this says which package brings it.
+QByteArray withWaylandAdvice(const QByteArray &held)
+{
+    QStringList lines = QString::fromLocal8Bit(held).split(QLatin1Char('\n'));
+    for (QString &line : lines) {
+        if (waylandPluginMissing(line))
+            line = QStringLiteral("quorvel: the package qt6-wayland is not installed, so the "
+                                  "window opens through X11");
+    }
+    return lines.join(QLatin1Char('\n')).toLocal8Bit();
+}
+
 void endOnFatal(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type != QtFatalMsg) {
@@ -58,9 +77,12 @@ void endOnFatal(QtMsgType type, const QMessageLogContext &context, const QString
         return;
     }
     QString line = QStringLiteral("quorvel: cannot open a window on %1").arg(displayTried());
-    if (const QString complaint = firstComplaint(); !complaint.isEmpty())
+    const QString complaint = firstComplaint();
+    if (!complaint.isEmpty())
         line += QStringLiteral(" (%1)").arg(complaint);
-    line += QStringLiteral("; to run it off screen use: xvfb-run quorvel\n");
+    line += waylandPluginMissing(complaint)
+                ? QStringLiteral("; on Wayland it needs the package qt6-wayland\n")
+                : QStringLiteral("; to run it off screen use: xvfb-run quorvel\n");
     const QByteArray bytes = line.toLocal8Bit();
     [[maybe_unused]] const ssize_t written =
         ::write(realStandardError, bytes.constData(), size_t(bytes.size()));
@@ -85,7 +107,7 @@ void endDisplayStart()
     if (!heldOutput)
         return;
     qInstallMessageHandler(passOn);
-    const QByteArray held = heldText();
+    const QByteArray held = withWaylandAdvice(heldText());
     ::dup2(realStandardError, STDERR_FILENO);
     ::close(realStandardError);
     std::fclose(heldOutput);

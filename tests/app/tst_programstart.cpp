@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,6 +26,20 @@ bool makeDeadSocket(const QString &path)
     return bound;
 }
 
+// An X server started with the extra arguments; returns its display, empty if none started.
+QString startServer(QProcess &server, const QStringList &arguments = {})
+{
+    server.start(QStringLiteral("Xvfb"),
+                 QStringList{QStringLiteral("-displayfd"), QStringLiteral("1"),
+                             QStringLiteral("-nolisten"), QStringLiteral("tcp")} +
+                     arguments);
+    QByteArray number;
+    while (!number.contains('\n') && server.waitForReadyRead(10000))
+        number += server.readAllStandardOutput();
+    return number.contains('\n') ? QLatin1Char(':') + QString::fromLatin1(number.trimmed())
+                                 : QString();
+}
+
 // An X server that lets in only the holders of a cookie the program does not have.
 QString startRefusingServer(QProcess &server, const QTemporaryDir &folder)
 {
@@ -33,14 +49,25 @@ QString startRefusingServer(QProcess &server, const QTemporaryDir &folder)
                            QStringLiteral(":0"), QStringLiteral("."),
                            QStringLiteral("0123456789abcdef0123456789abcdef")}) != 0)
         return {};
-    server.start(QStringLiteral("Xvfb"),
-                 {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-auth"),
-                  cookies, QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-    QByteArray number;
-    while (!number.contains('\n') && server.waitForReadyRead(10000))
-        number += server.readAllStandardOutput();
-    return number.contains('\n') ? QLatin1Char(':') + QString::fromLatin1(number.trimmed())
-                                 : QString();
+    return startServer(server, {QStringLiteral("-auth"), cookies});
+}
+
+// A copy of the program that finds no platform plugin but X11's, as on a system without
+// qt6-wayland: a qt.conf beside it names a plugin folder that holds only that one.
+QString programWithoutWayland(const QTemporaryDir &folder)
+{
+    const QString plugins = folder.filePath(QStringLiteral("plugins/platforms"));
+    const QString program = folder.filePath(QStringLiteral("quorvel"));
+    const QString xcb =
+        QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms/libqxcb.so");
+    QFile settings(folder.filePath(QStringLiteral("qt.conf")));
+    const bool made =
+        QDir().mkpath(plugins) && QFile::link(xcb, plugins + QStringLiteral("/libqxcb.so")) &&
+        QFile::copy(QStringLiteral(QUORVEL_PROGRAM), program) &&
+        settings.open(QIODevice::WriteOnly) &&
+        settings.write(
+            QStringLiteral("[Paths]\nPlugins=%1/plugins\n").arg(folder.path()).toLocal8Bit()) > 0;
+    return made ? program : QString();
 }
 
 } // namespace
@@ -53,6 +80,7 @@ private slots:
     void withoutADisplayItSaysHowToRunOffScreen();
     void aDisplayThatCannotBeOpenedEndsInOneLine_data();
     void aDisplayThatCannotBeOpenedEndsInOneLine();
+    void withoutQtsWaylandPluginItNamesThePackage();
 };
 
 void TestProgramStart::withoutADisplayItSaysHowToRunOffScreen()
@@ -122,6 +150,53 @@ void TestProgramStart::aDisplayThatCannotBeOpenedEndsInOneLine()
     QVERIFY(program.exitCode() != 0);
     QVERIFY2(!said.contains(QLatin1Char('\n')), qPrintable(said));
     QVERIFY2(said.startsWith(QStringLiteral("quorvel: ")) && said.contains(named),
+             qPrintable(said));
+}
+
+void TestProgramStart::withoutQtsWaylandPluginItNamesThePackage()
+{
+    QTemporaryDir folder;
+    const QString program = programWithoutWayland(folder);
+    QVERIFY2(!program.isEmpty(), "could not copy the program beside a plugin folder");
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_LOGGING_RULES",
+                             "XDG_CURRENT_DESKTOP", "XDG_SESSION_DESKTOP"})
+        environment.remove(QLatin1String(name));
+
+    // Asked for Wayland alone, it cannot start: its one line names the package.
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+    QProcess waylandOnly;
+    waylandOnly.setProcessEnvironment(environment);
+    waylandOnly.start(program, {});
+    QVERIFY(waylandOnly.waitForFinished(10000));
+    QString said = QString::fromLocal8Bit(waylandOnly.readAllStandardError()).trimmed();
+    QVERIFY(waylandOnly.exitCode() != 0);
+    QVERIFY2(!said.contains(QLatin1Char('\n')), qPrintable(said));
+    QVERIFY2(said.startsWith(QStringLiteral("quorvel: ")) &&
+                 said.contains(QStringLiteral("qt6-wayland")),
+             qPrintable(said));
+
+    // In a Wayland session with X11 beside it, Qt falls back to X11: the window opens and
+    // the program says which package it lacks, in place of Qt's complaint.
+    QProcess server;
+    const QString display = startServer(server);
+    QVERIFY2(!display.isEmpty(), "no X server could be started (is Xvfb installed?)");
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+    environment.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-0"));
+    environment.insert(QStringLiteral("DISPLAY"), display);
+    QProcess fallback;
+    fallback.setProcessEnvironment(environment);
+    fallback.start(program, {});
+    QVERIFY(!fallback.waitForFinished(3000)); // still running: its window is open
+    fallback.kill();
+    fallback.waitForFinished();
+    server.kill();
+    server.waitForFinished();
+    said = QString::fromLocal8Bit(fallback.readAllStandardError());
+    QVERIFY2(said.contains(QStringLiteral("quorvel: the package qt6-wayland is not installed")),
+             qPrintable(said));
+    QVERIFY2(!said.contains(QStringLiteral("Could not find the Qt platform plugin")),
              qPrintable(said));
 }
 
