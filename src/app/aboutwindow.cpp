@@ -6,13 +6,19 @@
 #include "common/devicepicture.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPixmap>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
 
-const char *const licenceAddress = "https://www.gnu.org/licenses/gpl-3.0.html";
+const char *const licenceOnTheWeb = "https://www.gnu.org/licenses/gpl-3.0.html";
+const char *const debianLicenceCopy = "/usr/share/common-licenses/GPL-3";
+// The text's width in average characters: short lines at any font size.
+constexpr int charactersPerLine = 58;
 
 QString aboutText()
 {
@@ -25,11 +31,19 @@ QString aboutText()
                "the <a href=\"%2\">GNU General Public License</a>, version 3 or later. It "
                "comes with absolutely no warranty.</p>"
                "<p><a href=\"%3\">%3</a></p>")
-        .arg(QStringLiteral(QUORVEL_VERSION), QLatin1String(licenceAddress),
+        .arg(QStringLiteral(QUORVEL_VERSION),
+             licenceAddress(QString::fromLatin1(debianLicenceCopy)),
              QLatin1String(makerWebAddress));
 }
 
 } // namespace
+
+QString licenceAddress(const QString &localCopy)
+{
+    if (QFileInfo(localCopy).isFile())
+        return QUrl::fromLocalFile(localCopy).toString();
+    return QString::fromLatin1(licenceOnTheWeb);
+}
 
 AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
 {
@@ -54,5 +68,20 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     rows->addWidget(logo);
     rows->addWidget(text);
     rows->addWidget(buttons);
-    setFixedWidth(400);
+    fitToText();
+}
+
+void AboutWindow::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fitToText();
+}
+
+void AboutWindow::fitToText()
+{
+    ensurePolished();
+    const int textWidth = fontMetrics().averageCharWidth() * charactersPerLine;
+    const int fullWidth = qMax(textWidth, minimumSizeHint().width());
+    setFixedSize(fullWidth, heightForWidth(fullWidth));
 }

@@ -8,21 +8,25 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <sys/mman.h>
 #include <unistd.h>
 
 namespace {
 
 int realStandardError = -1;
-std::FILE *heldOutput = nullptr;
+// A file in memory, so that the holding needs no writable folder; -1 where the system gives
+// none, and then standard error is not held back.
+int heldOutput = -1;
 QtMessageHandler passOn = nullptr;
 
 QByteArray heldText()
 {
     std::fflush(stderr);
     QByteArray text;
-    std::rewind(heldOutput);
+    if (heldOutput < 0 || ::lseek(heldOutput, 0, SEEK_SET) != 0)
+        return text;
     char chunk[4096];
-    for (size_t read; (read = std::fread(chunk, 1, sizeof chunk, heldOutput)) > 0;)
+    for (ssize_t read; (read = ::read(heldOutput, chunk, sizeof chunk)) > 0;)
         text.append(chunk, qsizetype(read));
     return text;
 }
@@ -93,24 +97,22 @@ void endOnFatal(QtMsgType type, const QMessageLogContext &context, const QString
 
 void beginDisplayStart()
 {
-    heldOutput = std::tmpfile();
-    if (!heldOutput)
-        return;
     std::fflush(stderr);
     realStandardError = ::dup(STDERR_FILENO);
-    ::dup2(fileno(heldOutput), STDERR_FILENO);
+    heldOutput = ::memfd_create("quorvel-start", MFD_CLOEXEC);
+    if (heldOutput >= 0)
+        ::dup2(heldOutput, STDERR_FILENO);
     passOn = qInstallMessageHandler(endOnFatal);
 }
 
 void endDisplayStart()
 {
-    if (!heldOutput)
-        return;
     qInstallMessageHandler(passOn);
     const QByteArray held = withWaylandAdvice(heldText());
     ::dup2(realStandardError, STDERR_FILENO);
     ::close(realStandardError);
-    std::fclose(heldOutput);
-    heldOutput = nullptr;
+    if (heldOutput >= 0)
+        ::close(heldOutput);
+    heldOutput = -1;
     std::fwrite(held.constData(), 1, size_t(held.size()), stderr);
 }

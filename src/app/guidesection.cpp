@@ -14,9 +14,13 @@ int headingLevel(const QString &line)
     return int(marks);
 }
 
-bool isPicture(const QString &line)
+// Pictures and comments stand alone on their lines and have no place in the help.
+bool isLeftOut(const QString &line)
 {
-    return line.startsWith(QLatin1String("![")) && line.endsWith(QLatin1Char(')'));
+    const bool picture = line.startsWith(QLatin1String("![")) && line.endsWith(QLatin1Char(')'));
+    const bool comment =
+        line.startsWith(QLatin1String("<!--")) && line.endsWith(QLatin1String("-->"));
+    return picture || comment;
 }
 
 bool isFence(const QString &line)
@@ -24,27 +28,41 @@ bool isFence(const QString &line)
     return line.startsWith(QLatin1String("```"));
 }
 
-} // namespace
+enum class PartEnd { sameOrHigherHeading, anyHeading };
 
-QString guideSection(const QString &guide, const QString &title)
+// The lines under the heading with this title, the heading first, up to the heading that
+// ends the part.
+QStringList partLines(const QString &guide, const QString &title, PartEnd end)
 {
-    QStringList section;
-    int sectionLevel = 0;
+    QStringList part;
+    int partLevel = 0;
     bool inFence = false;
     for (const QString &line : guide.split(QLatin1Char('\n'))) {
         const int level = inFence ? 0 : headingLevel(line);
         if (isFence(line))
             inFence = !inFence;
-        if (sectionLevel == 0) {
+        if (partLevel == 0) {
             if (level > 0 && line.mid(level + 1).trimmed() == title) {
-                sectionLevel = level;
-                section << line;
+                partLevel = level;
+                part << line;
             }
-        } else if (level > 0 && level <= sectionLevel) {
+        } else if (level > 0 && (level <= partLevel || end == PartEnd::anyHeading)) {
             break;
-        } else if (!isPicture(line)) {
-            section << line;
+        } else if (!isLeftOut(line)) {
+            part << line;
         }
     }
-    return section.join(QLatin1Char('\n')).trimmed();
+    return part;
+}
+
+} // namespace
+
+QString guideSection(const QString &guide, const QString &title)
+{
+    return partLines(guide, title, PartEnd::sameOrHigherHeading).join(QLatin1Char('\n')).trimmed();
+}
+
+QString guideIntroduction(const QString &guide, const QString &title)
+{
+    return partLines(guide, title, PartEnd::anyHeading).mid(1).join(QLatin1Char('\n')).trimmed();
 }

@@ -6,6 +6,7 @@
 
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QFontMetrics>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
@@ -13,6 +14,12 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// The guide's own heading, whose opening text serves every page.
+const char *const guideTitle = "Using Quorvel";
+// The window's first size, in average characters and lines of its font.
+constexpr int charactersPerLine = 72;
+constexpr int linesInView = 26;
 
 QString compiledInGuide()
 {
@@ -28,7 +35,6 @@ HelpWindow::HelpWindow(QTabBar *pageTabs, QWidget *parent)
 {
     setObjectName(QStringLiteral("help"));
     setWindowTitle(QStringLiteral("Quorvel Help"));
-    resize(520, 440);
 
     m_guide = new QTextBrowser(this);
     m_guide->setObjectName(QStringLiteral("guide"));
@@ -46,8 +52,19 @@ HelpWindow::HelpWindow(QTabBar *pageTabs, QWidget *parent)
 
     connect(m_pageTabs, &QTabBar::currentChanged, this, &HelpWindow::showPage);
     showPage(m_pageTabs->currentIndex());
+    fitToFont();
     if (parent)
         placeBeside(parent->window());
+}
+
+void HelpWindow::fitToFont()
+{
+    ensurePolished();
+    const QFontMetrics metrics = fontMetrics();
+    const QSize comfortable(metrics.averageCharWidth() * charactersPerLine,
+                            metrics.lineSpacing() * linesInView);
+    const QSize room = screen()->availableGeometry().size();
+    resize(comfortable.expandedTo(minimumSizeHint()).boundedTo(room));
 }
 
 void HelpWindow::placeBeside(const QWidget *mainWindow)
@@ -67,7 +84,10 @@ void HelpWindow::placeBeside(const QWidget *mainWindow)
 
 void HelpWindow::showPage(int index)
 {
-    m_guide->setMarkdown(guideSection(m_guideText, m_pageTabs->tabText(index)));
+    const QString title = QLatin1String(guideTitle);
+    m_guide->setMarkdown(guideSection(m_guideText, m_pageTabs->tabText(index)) +
+                         QLatin1String("\n\n### ") + title + QLatin1String("\n\n") +
+                         guideIntroduction(m_guideText, title));
 }
 
 void HelpWindow::showAbout()

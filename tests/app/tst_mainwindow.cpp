@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/aboutwindow.h"
 #include "app/basesu.h"
 #include "app/firstframe.h"
 #include "app/guidesection.h"
@@ -15,6 +16,7 @@
 #include <QFontInfo>
 #include <QIcon>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -64,6 +66,37 @@ QStringList captionsNotWhole(const QWidget *window)
     return faults;
 }
 
+// The texts of a dialog that its window does not show whole: a label that is narrower than
+// its longest word or shorter than its wrapped text, a button smaller than its caption, or
+// a window smaller than its layout needs.
+QStringList textsNotWhole(const QWidget *window)
+{
+    QStringList faults;
+    const auto check = [&faults](const QWidget *part, QSize needed) {
+        if (part->isVisible() && part->size().expandedTo(needed) != part->size())
+            faults << QStringLiteral("%1 is %2 x %3, needs %4 x %5")
+                          .arg(part->objectName())
+                          .arg(part->width())
+                          .arg(part->height())
+                          .arg(needed.width())
+                          .arg(needed.height());
+    };
+    for (const QLabel *label : window->findChildren<QLabel *>()) {
+        const bool wraps = label->hasHeightForWidth();
+        check(label,
+              wraps ? QSize(label->minimumSizeHint().width(), label->heightForWidth(label->width()))
+                    : label->sizeHint());
+    }
+    for (const QAbstractButton *button : window->findChildren<QAbstractButton *>())
+        check(button, button->sizeHint());
+    QLayout *rows = window->layout();
+    check(window,
+          rows->hasHeightForWidth()
+              ? QSize(rows->totalMinimumSize().width(), rows->totalHeightForWidth(window->width()))
+              : rows->totalSizeHint().expandedTo(rows->totalMinimumSize()));
+    return faults;
+}
+
 void captureTrace(QtMsgType, const QMessageLogContext &context, const QString &message)
 {
     if (QLatin1String(context.category) == QLatin1String("quorvel.trace"))
@@ -97,6 +130,8 @@ private slots:
     void guideSectionRunsToTheNextHeadingOfItsLevel();
     void f1ShowsTheHelpOfThePageInView();
     void aboutGivesVersionLicenceAndWebAddress();
+    void aboutAndHelpShowTheirTextWholeAtAnyFontSize_data();
+    void aboutAndHelpShowTheirTextWholeAtAnyFontSize();
     void odometerKeysPressItsButtons();
     void calculateKeysWorkTheBoardAndChooseTheRadix();
     void typedCharactersReachTheBoardOnceFromAnyControl();
@@ -111,6 +146,7 @@ private:
     QSize outerSize() const { return window->frameGeometry().size(); }
     void selectTab(int index) { child<QTabBar>("tabs")->setCurrentIndex(index); }
     QDialog *pressF1();
+    QDialog *openAbout();
     // Keys go to whatever has the focus, as the user's keyboard would send them.
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
@@ -449,6 +485,8 @@ void TestMainWindow::traceLinesAreCutAt255Characters()
 void TestMainWindow::guideSectionRunsToTheNextHeadingOfItsLevel()
 {
     const QString guide = QStringLiteral("# Program\n\nIntro.\n\n## Using it\n\n"
+                                         "<!-- A note. -->\n\nKeys for all.\n\n"
+                                         "![Keys](docs/keys.png)\n\n"
                                          "### First page\n\n![A picture](docs/first.png)\n\n"
                                          "Steps.\n\n#### Detail\n\n```sh\n# a comment\n```\n\n"
                                          "More steps.\n\n### Second page\n\nThe board.\n\n"
@@ -467,6 +505,13 @@ void TestMainWindow::guideSectionRunsToTheNextHeadingOfItsLevel()
 
     QVERIFY(guideSection(guide, QStringLiteral("Board")).isEmpty());
     QVERIFY(guideSection(guide, QStringLiteral("Steps.")).isEmpty());
+
+    // The introduction runs to the first heading below it, and leaves its heading out.
+    QCOMPARE(guideIntroduction(guide, QStringLiteral("Using it")), QStringLiteral("Keys for all."));
+    QCOMPARE(guideIntroduction(guide, QStringLiteral("Program")), QStringLiteral("Intro."));
+    QCOMPARE(guideIntroduction(guide, QStringLiteral("Second page")), QStringLiteral("The board."));
+    QVERIFY(!guideSection(guide, QStringLiteral("Using it")).contains(QLatin1String("A note.")));
+    QVERIFY(guideIntroduction(guide, QStringLiteral("Board")).isEmpty());
 }
 
 QDialog *TestMainWindow::pressF1()
@@ -492,6 +537,9 @@ void TestMainWindow::f1ShowsTheHelpOfThePageInView()
         const QString text = windowPart<QTextBrowser>(help, "guide")->toPlainText();
         QVERIFY2(text.startsWith(tabs->tabText(tab) + QLatin1Char('\n')), qPrintable(text));
         QVERIFY(text.count(QLatin1Char('\n')) > 3);
+        // The keys that serve every page come with each page's help.
+        for (const char *key : {"Ctrl+Tab", "Ctrl+Page Down", "Ctrl+Q", "F1"})
+            QVERIFY2(text.contains(QLatin1String(key)), key);
         helpTexts << text;
         // The window itself stays as it was.
         QCOMPARE(tabs->currentIndex(), tab);
@@ -510,15 +558,23 @@ void TestMainWindow::f1ShowsTheHelpOfThePageInView()
     QVERIFY(windowPart<QTextBrowser>(help, "guide")->toPlainText().startsWith(tabs->tabText(2)));
 }
 
-void TestMainWindow::aboutGivesVersionLicenceAndWebAddress()
+// F1 in the active window, then the help window's About button: the About window in view, a
+// child of the help window, or null.
+QDialog *TestMainWindow::openAbout()
 {
     window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window));
-    QDialog *help = pressF1();
-    QVERIFY(help);
+    QDialog *help = QTest::qWaitForWindowActive(window) ? pressF1() : nullptr;
+    if (!help)
+        return nullptr;
     windowPart<QAbstractButton>(help, "aboutButton")->click();
     auto *about = help->findChild<QDialog *>(QStringLiteral("about"));
-    QVERIFY(about && about->isVisible());
+    return about && about->isVisible() ? about : nullptr;
+}
+
+void TestMainWindow::aboutGivesVersionLicenceAndWebAddress()
+{
+    QDialog *about = openAbout();
+    QVERIFY(about);
     QCOMPARE(about->windowTitle(), QStringLiteral("About Quorvel"));
     const QString text = windowPart<QLabel>(about, "aboutText")->text();
     const QStringList parts{QStringLiteral("Quorvel " QUORVEL_VERSION),
@@ -526,6 +582,54 @@ void TestMainWindow::aboutGivesVersionLicenceAndWebAddress()
                             QString::fromLatin1(makerWebAddress)};
     for (const QString &part : parts)
         QVERIFY2(text.contains(part), qPrintable(part));
+
+    // The licence opens from the system's copy where there is one, so offline too.
+    QVERIFY(text.contains(
+        QStringLiteral("<a href=\"%1\">GNU General Public License")
+            .arg(licenceAddress(QStringLiteral("/usr/share/common-licenses/GPL-3")))));
+    QTemporaryDir folder;
+    const QString copy = folder.filePath(QStringLiteral("GPL-3"));
+    QCOMPARE(licenceAddress(copy), QStringLiteral("https://www.gnu.org/licenses/gpl-3.0.html"));
+    QFile file(copy);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QCOMPARE(licenceAddress(copy), QStringLiteral("file://") + copy);
+    QCOMPARE(licenceAddress(folder.path()),
+             QStringLiteral("https://www.gnu.org/licenses/gpl-3.0.html"));
+}
+
+void TestMainWindow::aboutAndHelpShowTheirTextWholeAtAnyFontSize_data()
+{
+    QTest::addColumn<int>("pointSize");
+    for (int pointSize : {9, 12, 16})
+        QTest::addRow("%d points", pointSize) << pointSize;
+}
+
+void TestMainWindow::aboutAndHelpShowTheirTextWholeAtAnyFontSize()
+{
+    QFETCH(int, pointSize);
+    const QFont systemFont = QApplication::font();
+    const auto restore = qScopeGuard([&systemFont] { QApplication::setFont(systemFont); });
+    const auto setPointSize = [&systemFont](int size) {
+        QFont font = systemFont;
+        font.setPointSize(size);
+        QApplication::setFont(font);
+    };
+    setPointSize(pointSize);
+    QDialog *about = openAbout();
+    QVERIFY(about);
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    auto *help = qobject_cast<QDialog *>(about->parentWidget());
+    QVERIFY(help);
+    // The first size, and a larger desktop font while the windows are open.
+    for (int size : {pointSize, pointSize + 4}) {
+        setPointSize(size);
+        QTest::qWait(100);
+        for (const QDialog *dialog : {help, about}) {
+            const QStringList faults = textsNotWhole(dialog);
+            QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1String("; "))));
+        }
+    }
 }
 
 QTEST_MAIN(TestMainWindow)
