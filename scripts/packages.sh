@@ -7,7 +7,8 @@
 RUNTIME_PACKAGES=(fonts-freefont-ttf fonts-comic-neue xdg-utils)
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
                 libxcb1-dev "${RUNTIME_PACKAGES[@]}")
-TEST_PACKAGES=(xvfb xauth openbox xdotool wmctrl weston qt6-wayland imagemagick x11-utils
+TEST_PACKAGES=(xvfb xauth openbox xdotool wmctrl weston qt6-wayland xwayland adwaita-qt6 imagemagick
+               x11-utils
                libbenchmark-dev libxcb-damage0-dev desktop-file-utils appstream
                valgrind strace dpkg-dev file lintian man-db dbus-daemon at-spi2-core python3
                python3-pyatspi python3-gi gir1.2-atspi-2.0 clang-format clang-tidy)

@@ -68,7 +68,7 @@ void OuterSizeLock::windowStateChanged()
 {
     // The window system tells the new state before it has moved the window; once it has,
     // the window goes back to where it stood.
-    if (m_maximiseAllowed || !m_window->isMaximized())
+    if (!m_window->isMaximized())
         return;
     const QPoint place = m_window->pos();
     m_window->setWindowState(m_window->windowState() & ~Qt::WindowMaximized);
@@ -90,9 +90,14 @@ QSize OuterSizeLock::outerSize() const
     return m_window->size().grownBy(frame());
 }
 
+void OuterSizeLock::setMinimumClientSize(QSize minimum)
+{
+    m_window->setMinimumSize(minimum);
+}
+
 void OuterSizeLock::setOuterSize(QSize outer)
 {
-    const QSize client = outer.shrunkBy(frame());
+    const QSize client = outer.shrunkBy(frame()).expandedTo(m_window->minimumSize());
     if (client != m_window->size())
         m_window->resize(client);
 }
