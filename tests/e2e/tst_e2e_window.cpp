@@ -90,6 +90,12 @@ private slots:
 
 private:
     QSize outerSize() const { return m_window->frameGeometry().size(); }
+    // The outer size a page holds, larger where the frame reported leaves too little client.
+    QSize heldOuterSize(QSize pageOuter) const
+    {
+        const QSize frame = outerSize() - m_window->size();
+        return pageOuter.expandedTo(m_window->minimumSize() + frame);
+    }
     static bool isX11() { return qEnvironmentVariable("QUORVEL_SESSION") == QLatin1String("x11"); }
     void selectTab(int index)
     {
@@ -186,9 +192,9 @@ void WindowOnScreen::clientNeverSmallerThanItsPage()
     m_window->resize(m_window->width(), 60);
     QTest::qWait(200);
     QTRY_VERIFY(grid->viewport()->height() >= fourRows);
-    QCOMPARE(outerSize().width(), tableWidth);
+    QCOMPARE(outerSize().width(), heldOuterSize({tableWidth, 0}).width());
     selectTab(0);
-    QTRY_COMPARE(outerSize(), narrowWindow);
+    QTRY_COMPARE(outerSize(), heldOuterSize(narrowWindow));
 }
 
 void WindowOnScreen::tableRefusesAMaximiseWhereItStands()
