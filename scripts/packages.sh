@@ -13,6 +13,7 @@ PACKAGE_PACKAGES=(dpkg-dev file lintian)
 # tests, scripts/render-docs.sh).
 X_SESSION_PACKAGES=(xvfb xauth openbox xdotool imagemagick x11-utils)
 TEST_PACKAGES=("${PACKAGE_PACKAGES[@]}" "${X_SESSION_PACKAGES[@]}" wmctrl weston qt6-wayland
+               xwayland adwaita-qt6
                libbenchmark-dev libxcb-damage0-dev desktop-file-utils appstream
                valgrind strace man-db dbus-daemon at-spi2-core python3
                python3-pyatspi python3-gi gir1.2-atspi-2.0 clang-format clang-tidy)

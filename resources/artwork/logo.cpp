@@ -4,6 +4,7 @@
 #include "toolkit/look.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -14,21 +15,33 @@ QImage drawLogo(int scale)
     QPainter painter(&logo);
     painter.setRenderHint(QPainter::Antialiasing);
 
-    // A small rolling wheel: two digits half out of their window.
+    // A small rolling wheel: "0" leaving its window at the top, "1" coming in below, both
+    // whole inside the tile, each centred by its ink in its half.
+    const QRectF tile(3.5, 4.5, 18, 27);
     QLinearGradient wheel(0, 4, 0, 32);
     wheel.setColorAt(0, QColor(40, 40, 40));
     wheel.setColorAt(0.5, QColor(10, 10, 10));
     wheel.setColorAt(1, QColor(40, 40, 40));
     painter.setPen(QPen(QColor(90, 90, 90), 1));
     painter.setBrush(wheel);
-    painter.drawRoundedRect(QRectF(3.5, 4.5, 18, 27), 3, 3);
+    painter.drawRoundedRect(tile, 3, 3);
     QFont digits(QStringLiteral("DejaVu Sans Mono"));
-    digits.setPixelSize(15);
+    digits.setPixelSize(12);
     digits.setBold(true);
     painter.setFont(digits);
     painter.setPen(Qt::white);
-    painter.drawText(QRectF(4, -3, 18, 20), Qt::AlignCenter, QStringLiteral("0"));
-    painter.drawText(QRectF(4, 16, 18, 20), Qt::AlignCenter, QStringLiteral("1"));
+    painter.setClipRect(tile.adjusted(1, 1, -1, -1));
+    const QFontMetricsF metrics(digits);
+    const auto drawDigit = [&](const QString &digit, const QRectF &half) {
+        const QRectF ink = metrics.tightBoundingRect(digit);
+        painter.drawText(half.center() - ink.center(), digit);
+    };
+    const qreal middle = tile.center().y();
+    drawDigit(QStringLiteral("0"),
+              QRectF(tile.left(), tile.top() + 1, tile.width(), middle - tile.top() - 1));
+    drawDigit(QStringLiteral("1"),
+              QRectF(tile.left(), middle, tile.width(), tile.bottom() - middle - 1));
+    painter.setClipping(false);
 
     QFont name(QStringLiteral("DejaVu Sans"));
     name.setPixelSize(17);

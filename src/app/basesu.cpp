@@ -12,15 +12,18 @@
 #include "pages/odometer/odometerpage.h"
 #include "pages/table/tablepage.h"
 #include "toolkit/facetabbar.h"
+#include "toolkit/fittedindicatorstyle.h"
 #include "toolkit/look.h"
 #include "toolkit/picturebox.h"
 #include "toolkit/wholenumberedit.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QTableView>
 #include <QTimer>
 
 namespace {
@@ -29,6 +32,7 @@ constexpr int topBarHeight = 41;
 constexpr int narrowOuterWidth = 442;
 constexpr int narrowOuterHeight = 356;
 constexpr int tableOuterWidth = 857;
+constexpr int tablePageWidth = 850;
 constexpr int hintTime = 10000; // milliseconds
 
 enum Page { OdometerTab = 0, CalculateTab = 1, TableTab = 2 };
@@ -39,7 +43,15 @@ QRadioButton *makeRadioButton(QWidget *parent, const char *name, const QString &
     auto *button = new QRadioButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(place);
+    FittedIndicatorStyle::applyTo(button);
     return button;
+}
+
+// The client that shows the whole of a panel: from its corner to the panel's far corner.
+QSize clientReaching(const QWidget *panel)
+{
+    const QRect place = panel->geometry();
+    return {place.x() + place.width(), place.y() + place.height()};
 }
 
 } // namespace
@@ -203,8 +215,8 @@ void Tfbases::tabsChanged(int NewTab)
     center->setFocusPolicy(NewTab == TableTab ? Qt::StrongFocus : Qt::NoFocus);
     if (NewTab != TableTab && center->hasFocus())
         tabs->setFocus();
-    // The narrow pages hold their size, so they refuse a maximise.
-    m_sizeLock->setMaximiseAllowed(NewTab == TableTab);
+    m_sizeLock->setMinimumClientSize(NewTab == TableTab ? tableMinimumClientSize()
+                                                        : clientReaching(panels[NewTab]));
 
     switch (NewTab) {
     case OdometerTab:
@@ -311,6 +323,15 @@ void Tfbases::resizeEvent(QResizeEvent *event)
     if (m_tableFillsClient)
         placeTableFillingClient();
     FormResize();
+}
+
+// The table's full width, and its header over a few rows: the jump-to box brings a value's
+// row fourth in view.
+QSize Tfbases::tableMinimumClientSize() const
+{
+    const auto *grid = pan3->findChild<QTableView *>(QStringLiteral("grid"));
+    const int rows = 4 * grid->verticalHeader()->defaultSectionSize();
+    return {tablePageWidth, topBarHeight + grid->horizontalHeader()->height() + rows};
 }
 
 void Tfbases::placeTableFillingClient()

@@ -46,6 +46,7 @@ private:
     void buildTopBar();
     void buildPages();
     void buildWindowKeys();
+    QSize tableMinimumClientSize() const;
     void placeTableFillingClient();
     // F1: the help window, made the first time it is asked for.
     void showHelp();

@@ -66,14 +66,17 @@ void OuterSizeLock::windowShown(bool spontaneous)
 
 void OuterSizeLock::windowStateChanged()
 {
-    // The window system tells the new state before it has moved the window; once it has,
-    // the window goes back to where it stood.
-    if (m_maximiseAllowed || !m_window->isMaximized())
+    // The window system tells the new state before it has moved and sized the window; once
+    // it has, the window goes back to where it stood, at the size it had.
+    if (!m_window->isMaximized())
         return;
     const QPoint place = m_window->pos();
+    const QSize client = m_window->size();
     m_window->setWindowState(m_window->windowState() & ~Qt::WindowMaximized);
-    QTimer::singleShot(maximiseSettleTime, m_window,
-                       [window = m_window, place] { window->move(place); });
+    QTimer::singleShot(maximiseSettleTime, m_window, [window = m_window, place, client] {
+        window->resize(client);
+        window->move(place);
+    });
 }
 
 QMargins OuterSizeLock::frame() const
@@ -88,6 +91,12 @@ QMargins OuterSizeLock::frame() const
 QSize OuterSizeLock::outerSize() const
 {
     return m_window->size().grownBy(frame());
+}
+
+// The window's minimum size bounds every resize, the lock's included.
+void OuterSizeLock::setMinimumClientSize(QSize minimum)
+{
+    m_window->setMinimumSize(minimum);
 }
 
 void OuterSizeLock::setOuterSize(QSize outer)

@@ -11,8 +11,10 @@ class QWidget;
 // Outer sizes include the window frame wherever the window system reports one; until it
 // does, the frame the window manager announced before the window was mapped. The lock asks
 // for the size to be held again (holdDue) whenever the frame may have become known: when
-// the window is about to be shown and each time it moves. A window that does not allow
-// maximising goes back to its place and size when the window system maximises it.
+// the window is about to be shown and each time it moves. A window manager may report no
+// frame at all, or count an invisible shadow in it: whatever it reports, the client is never
+// made smaller than its minimum. The window refuses a maximise: it goes back to its place
+// and size when the window system maximises it.
 class OuterSizeLock : public QObject
 {
     Q_OBJECT
@@ -26,7 +28,9 @@ public:
     void setOuterSize(QSize outer);
     void setOuterWidth(int outerWidth);
     void setOuterHeight(int outerHeight);
-    void setMaximiseAllowed(bool allowed) { m_maximiseAllowed = allowed; }
+    // The smallest client the window's content needs: also the least the window manager
+    // lets the user drag the window to.
+    void setMinimumClientSize(QSize minimum);
 
 signals:
     // The window may no longer have the outer size it holds: set it again.
@@ -43,5 +47,4 @@ private:
 
     QWidget *m_window;
     QMargins m_announcedFrame;
-    bool m_maximiseAllowed = true;
 };

@@ -45,16 +45,18 @@ void FaceTabBar::paintEvent(QPaintEvent *)
         painter.setPen(palette().color(QPalette::WindowText));
         const QRect caption =
             tab.adjusted(m_look.tabMargins.left(), 0, -m_look.tabMargins.right(), 0);
-        painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter, tabText(index));
+        QRect captionBounds;
+        painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter, tabText(index), &captionBounds);
         if (selected && hasFocus())
-            paintFocusMark(painter, caption);
+            paintFocusMark(painter, captionBounds);
     }
 }
 
-// A dotted frame round the selected tab's caption: the arrow keys move from there.
-void FaceTabBar::paintFocusMark(QPainter &painter, const QRect &caption) const
+// A dotted frame round the selected tab's caption, clear of its letters whatever room the
+// tab gives them: the arrow keys move from there.
+void FaceTabBar::paintFocusMark(QPainter &painter, const QRect &captionBounds) const
 {
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(caption.adjusted(-2, 2, 0, -3));
+    painter.drawRect(captionBounds.adjusted(-2, -1, 1, 0));
 }

@@ -36,7 +36,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void paintFocusMark(QPainter &painter, const QRect &caption) const;
+    void paintFocusMark(QPainter &painter, const QRect &captionBounds) const;
 
     Look m_look;
 };

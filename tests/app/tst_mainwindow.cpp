@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
@@ -24,11 +25,15 @@
 #include <QScopeGuard>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QStyleOptionButton>
 #include <QTabBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+
+#include <memory>
 
 namespace {
 
@@ -103,6 +108,29 @@ void captureTrace(QtMsgType, const QMessageLogContext &context, const QString &m
         capturedTrace << message;
 }
 
+// Each style available here, as the desktop may choose it.
+void addEveryStyleRow()
+{
+    QTest::addColumn<QString>("style");
+    const QStringList available = QStyleFactory::keys();
+    for (const char *style : {"Fusion", "Windows", "Adwaita", "Adwaita-Dark"}) {
+        if (available.contains(QLatin1String(style), Qt::CaseInsensitive))
+            QTest::newRow(style) << QString::fromLatin1(style);
+    }
+}
+
+// The window under the style, built anew so that every part takes the style.
+std::unique_ptr<Tfbases> windowUnderStyle(const QString &style)
+{
+    QApplication::setStyle(QStyleFactory::create(style));
+    auto styled = std::make_unique<Tfbases>();
+    styled->show();
+    styled->activateWindow();
+    if (!QTest::qWaitForWindowActive(styled.get()))
+        qWarning("the window did not become active");
+    return styled;
+}
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -118,6 +146,10 @@ private slots:
     void switchingPagesShowsOnePanelAndSetsTheSize();
     void narrowPagesHoldTheirSizeAgainstResizing();
     void tablePageHoldsOnlyItsWidth();
+    void radioIndicatorsStayInsideTheirButtons_data();
+    void radioIndicatorsStayInsideTheirButtons();
+    void tabFocusFrameLeavesTheCaptionClear_data();
+    void tabFocusFrameLeavesTheCaptionClear();
     void tablePanelFillsTheClientAreaOnceEntered();
     void widthButtonsSetTheLimitsOfCenter();
     void enteringOdometerOrTableChecksOneByte();
@@ -277,6 +309,8 @@ void TestMainWindow::narrowPagesHoldTheirSizeAgainstResizing()
         QTRY_COMPARE(outerSize(), QSize(442, 356));
         window->resize(200, 100);
         QTRY_COMPARE(outerSize(), QSize(442, 356));
+        const QRect page = child(tab == 0 ? "pan1" : "pan2")->geometry();
+        QVERIFY(window->rect().contains(page));
     }
 }
 
@@ -287,9 +321,109 @@ void TestMainWindow::tablePageHoldsOnlyItsWidth()
     window->resize(500, clientHeight + 120);
     QTRY_COMPARE(outerSize().width(), 857);
     QCOMPARE(window->height(), clientHeight + 120);
+    // Dragged down as far as it goes, it still shows its header and four rows.
+    window->resize(857, 60);
+    const auto *grid = child<QTableView>("grid");
+    QTRY_VERIFY2(grid->viewport()->height() >= 4 * grid->verticalHeader()->defaultSectionSize(),
+                 qPrintable(QStringLiteral("client %1, table %2, rows %3")
+                                .arg(window->height())
+                                .arg(grid->viewport()->height())
+                                .arg(grid->verticalHeader()->defaultSectionSize())));
+    QCOMPARE(outerSize().width(), 857);
     // Back on a narrow page the height is held again.
     selectTab(0);
     QCOMPARE(outerSize(), QSize(442, 356));
+}
+
+void TestMainWindow::radioIndicatorsStayInsideTheirButtons_data()
+{
+    addEveryStyleRow();
+}
+
+void TestMainWindow::radioIndicatorsStayInsideTheirButtons()
+{
+    QFETCH(QString, style);
+    const QString usualStyle = QApplication::style()->name();
+    const auto restore =
+        qScopeGuard([&] { QApplication::setStyle(QStyleFactory::create(usualStyle)); });
+    const std::unique_ptr<Tfbases> styled = windowUnderStyle(style);
+    QList<QRect> indicators;
+    for (const char *name : {"RadioButton1", "RadioButton2"}) {
+        const auto *button = windowPart<QRadioButton>(styled.get(), name);
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect indicator =
+            button->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, button);
+        QVERIFY2(button->rect().contains(indicator),
+                 qPrintable(QStringLiteral("%1: indicator %2 x %3 at %4, %5")
+                                .arg(QLatin1String(name))
+                                .arg(indicator.width())
+                                .arg(indicator.height())
+                                .arg(indicator.x())
+                                .arg(indicator.y())));
+        indicators << indicator.translated(button->pos());
+    }
+    QVERIFY(!indicators.first().intersects(indicators.last()));
+}
+
+void TestMainWindow::tabFocusFrameLeavesTheCaptionClear_data()
+{
+    addEveryStyleRow();
+}
+
+// The caption and the focus frame are drawn in the text colour: the pixels that change with
+// it are theirs, and those that also come and go with the focus are the frame's.
+void TestMainWindow::tabFocusFrameLeavesTheCaptionClear()
+{
+    QFETCH(QString, style);
+    const QString usualStyle = QApplication::style()->name();
+    const auto restore =
+        qScopeGuard([&] { QApplication::setStyle(QStyleFactory::create(usualStyle)); });
+    const std::unique_ptr<Tfbases> styled = windowUnderStyle(style);
+    auto *tabs = windowPart<QTabBar>(styled.get(), "tabs");
+    const auto inkIn = [tabs](bool focused) {
+        focused ? tabs->setFocus() : tabs->clearFocus();
+        QList<QImage> shots;
+        for (QColor text : {QColor(Qt::magenta), QColor(Qt::green)}) {
+            QPalette colours = tabs->palette();
+            colours.setColor(QPalette::WindowText, text);
+            tabs->setPalette(colours);
+            shots << tabs->grab(tabs->tabRect(tabs->currentIndex())).toImage();
+        }
+        QImage ink(shots.first().size(), QImage::Format_Mono);
+        ink.fill(0);
+        for (int y = 0; y < ink.height(); ++y)
+            for (int x = 0; x < ink.width(); ++x)
+                ink.setPixel(x, y, shots.first().pixel(x, y) != shots.last().pixel(x, y));
+        return ink;
+    };
+    for (int tab : {0, 1, 2}) {
+        tabs->setCurrentIndex(tab);
+        const QImage caption = inkIn(false);
+        const QImage withFrame = inkIn(true);
+        QRect captionInk;
+        for (int y = 0; y < caption.height(); ++y)
+            for (int x = 0; x < caption.width(); ++x)
+                if (caption.pixelIndex(x, y))
+                    captionInk |= QRect(x, y, 1, 1);
+        QVERIFY(!captionInk.isEmpty());
+        int frame = 0;
+        int crossing = 0;
+        for (int y = 0; y < caption.height(); ++y) {
+            for (int x = 0; x < caption.width(); ++x) {
+                if (!withFrame.pixelIndex(x, y) || caption.pixelIndex(x, y))
+                    continue;
+                ++frame;
+                crossing += captionInk.contains(x, y);
+            }
+        }
+        QVERIFY2(frame > 0, "no focus frame drawn");
+        QVERIFY2(crossing == 0, qPrintable(QStringLiteral("tab %1: %2 of the frame's %3 pixels "
+                                                          "inside the caption")
+                                               .arg(tab)
+                                               .arg(crossing)
+                                               .arg(frame)));
+    }
 }
 
 void TestMainWindow::tablePanelFillsTheClientAreaOnceEntered()

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window in a real session, X11 under openbox or Wayland under weston as
-// QUORVEL_SESSION says, at the scale QT_SCALE_FACTOR gives: the outer size from the first
-// frame the window system shows, the size each page holds, each page's look under a light
-// and a dark system scheme, kept as screenshots, and the digits the pointer finds.
+// The main window in a real session, X11 under openbox, Wayland under weston or X11 under
+// weston's XWayland as QUORVEL_SESSION says, at the scale QT_SCALE_FACTOR gives: the outer size
+// from the first frame the window system shows, the size each page holds, each page's look under a
+// light and a dark system scheme, kept as screenshots, and the digits the pointer finds.
 #include "app/basesu.h"
 #include "mappedframe.h"
 #include "odometer/odometer.h"
@@ -11,9 +11,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QHeaderView>
 #include <QProcess>
 #include <QSet>
 #include <QTabBar>
+#include <QTableView>
 #include <QTest>
 #include <QWindow>
 
@@ -80,12 +82,20 @@ private slots:
     void cleanupTestCase();
     void firstFrameHasThePageSize();
     void pagesHoldTheirSize();
+    void clientNeverSmallerThanItsPage();
+    void tableRefusesAMaximiseWhereItStands();
     void pagesLookTheSameInADarkScheme();
     void picturesShowAtTheScreensResolution();
     void pointerFindsEveryDigitAtItsEdgesAndMiddle();
 
 private:
     QSize outerSize() const { return m_window->frameGeometry().size(); }
+    // The outer size a page holds, larger where the frame reported leaves too little client.
+    QSize heldOuterSize(QSize pageOuter) const
+    {
+        const QSize frame = outerSize() - m_window->size();
+        return pageOuter.expandedTo(m_window->minimumSize() + frame);
+    }
     static bool isX11() { return qEnvironmentVariable("QUORVEL_SESSION") == QLatin1String("x11"); }
     void selectTab(int index)
     {
@@ -157,6 +167,48 @@ void WindowOnScreen::pagesHoldTheirSize()
     QTRY_COMPARE(m_window->height(), clientHeight + 120);
     selectTab(0);
     QTRY_COMPARE(outerSize(), narrowWindow);
+}
+
+void WindowOnScreen::clientNeverSmallerThanItsPage()
+{
+    // Whatever frame the window manager reports: weston's X window manager reports none
+    // and counts an invisible shadow in the frame it gives.
+    for (const char *panel : {"pan1", "pan2", "pan1"}) {
+        selectTab(2);
+        QTest::qWait(100);
+        selectTab(panel == QLatin1String("pan1") ? 0 : 1);
+        const QRect page = m_window->findChild<QWidget *>(QLatin1String(panel))->geometry();
+        QTRY_VERIFY2(
+            m_window->rect().contains(page),
+            qPrintable(
+                QStringLiteral("client %1 x %2").arg(m_window->width()).arg(m_window->height())));
+        QTest::qWait(200); // and it stays so once the window manager has answered
+        QVERIFY(m_window->rect().contains(page));
+    }
+    // The table shows its header and at least four rows however far it is dragged down.
+    selectTab(2);
+    const auto *grid = m_window->findChild<QTableView *>(QStringLiteral("grid"));
+    const int fourRows = 4 * grid->verticalHeader()->defaultSectionSize();
+    m_window->resize(m_window->width(), 60);
+    QTest::qWait(200);
+    QTRY_VERIFY(grid->viewport()->height() >= fourRows);
+    QCOMPARE(outerSize().width(), heldOuterSize({tableWidth, 0}).width());
+    selectTab(0);
+    QTRY_COMPARE(outerSize(), heldOuterSize(narrowWindow));
+}
+
+void WindowOnScreen::tableRefusesAMaximiseWhereItStands()
+{
+    selectTab(2);
+    QTest::qWait(200);
+    const QRect before = m_window->frameGeometry();
+    m_window->setWindowState(m_window->windowState() | Qt::WindowMaximized);
+    QTest::qWait(500);
+    QVERIFY(!m_window->isMaximized());
+    QTRY_COMPARE(m_window->frameGeometry().size(), before.size());
+    if (isX11()) // a Wayland client is not told where it stands
+        QTRY_COMPARE(m_window->frameGeometry().topLeft(), before.topLeft());
+    selectTab(0);
 }
 
 void WindowOnScreen::pagesLookTheSameInADarkScheme()
@@ -288,8 +340,11 @@ int main(int argc, char *argv[])
     std::unique_ptr<XSession> x11;
     std::unique_ptr<WestonSession> wayland;
     QString failure;
-    if (qEnvironmentVariable("QUORVEL_SESSION") == QLatin1String("wayland")) {
-        wayland = std::make_unique<WestonSession>();
+    const QString session = qEnvironmentVariable("QUORVEL_SESSION");
+    if (session == QLatin1String("wayland") || session == QLatin1String("xwayland")) {
+        wayland = std::make_unique<WestonSession>(session == QLatin1String("wayland")
+                                                      ? WestonSession::Clients::Wayland
+                                                      : WestonSession::Clients::X11);
         failure = wayland->failure();
         for (const QString &entry : wayland->clientEnvironment())
             qputenv(qPrintable(entry.section(QLatin1Char('='), 0, 0)),
