@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QProcess>
+#include <QScreen>
 #include <QSet>
 #include <QTabBar>
 #include <QTableView>
@@ -207,6 +208,8 @@ void WindowOnScreen::tableRefusesAMaximiseWhereItStands()
     selectTab(2);
     QTest::qWait(200);
     const QRect before = m_window->frameGeometry();
+    if (!m_window->screen()->availableGeometry().contains(before))
+        QSKIP("the Table page is larger than this screen at this scale");
     m_window->setWindowState(m_window->windowState() | Qt::WindowMaximized);
     QTest::qWait(500);
     QVERIFY(!m_window->isMaximized());
