@@ -18,12 +18,10 @@
 #include "toolkit/wholenumberedit.h"
 
 #include <QApplication>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QShortcut>
-#include <QTableView>
 #include <QTimer>
 
 namespace {
@@ -325,13 +323,10 @@ void Tfbases::resizeEvent(QResizeEvent *event)
     FormResize();
 }
 
-// The table's full width, and its header over a few rows: the jump-to box brings a value's
-// row fourth in view.
+// The table's full width, and the least of it that keeps a jumped-to row in view.
 QSize Tfbases::tableMinimumClientSize() const
 {
-    const auto *grid = pan3->findChild<QTableView *>(QStringLiteral("grid"));
-    const int rows = 4 * grid->verticalHeader()->defaultSectionSize();
-    return {tablePageWidth, topBarHeight + grid->horizontalHeader()->height() + rows};
+    return {tablePageWidth, topBarHeight + pan3->minimumViewHeight()};
 }
 
 void Tfbases::placeTableFillingClient()

@@ -6,6 +6,7 @@
 #include "toolkit/valuegrid.h"
 #include "toolkit/wholenumberedit.h"
 
+#include <QHeaderView>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -78,6 +79,11 @@ void TablePage::JumpToValue(qint32 v)
     const qint64 topRow = qint64(v) + HalfRowCount - 2;
     grid->SetTopRow(int(std::clamp<qint64>(topRow, 0, grid->RowCount())));
     selectRowOfCenter();
+}
+
+int TablePage::minimumViewHeight() const
+{
+    return grid->horizontalHeader()->height() + 4 * grid->verticalHeader()->defaultSectionSize();
 }
 
 void TablePage::centerChange()

@@ -27,6 +27,9 @@ public:
     // Brings the value's row fourth in view, when the table allows, and selects it.
     void JumpToValue(qint32 v);
 
+    // The header over four rows: a jump brings the value's row fourth in view.
+    int minimumViewHeight() const;
+
     void centerChange();
     void centerExit();
     void centerKeyUp(int key, Qt::KeyboardModifiers modifiers);
