@@ -4,8 +4,10 @@
 #include "app/announcedframe.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 
@@ -23,6 +25,12 @@ OuterSizeLock::OuterSizeLock(QWidget *window) : QObject(window), m_window(window
 // size held here.
 bool OuterSizeLock::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_window->windowHandle()) {
+        if (event->type() == QEvent::WindowStateChange && event->spontaneous())
+            windowSystemStateChanged();
+        else if (event->type() == QEvent::Expose || event->type() == QEvent::UpdateRequest)
+            frameDue();
+    }
     if (watched == m_window) {
         switch (event->type()) {
         case QEvent::Move:
@@ -32,7 +40,7 @@ bool OuterSizeLock::eventFilter(QObject *watched, QEvent *event)
             windowShown(event->spontaneous());
             break;
         case QEvent::WindowStateChange:
-            windowStateChanged();
+            windowStateChanged(event->spontaneous());
             break;
         default:
             break;
@@ -55,6 +63,7 @@ void OuterSizeLock::windowShown(bool spontaneous)
     // Shown, not yet mapped: an X11 window manager says now what frame it will give the
     // window, so that the window is mapped at its outer size.
     if (!spontaneous && !m_window->testAttribute(Qt::WA_Mapped)) {
+        m_window->windowHandle()->installEventFilter(this);
         m_announcedFrame = announcedFrame(m_window);
         emit holdDue();
     }
@@ -64,19 +73,66 @@ void OuterSizeLock::windowShown(bool spontaneous)
     QMetaObject::invokeMethod(this, &OuterSizeLock::holdDue, Qt::QueuedConnection);
 }
 
-void OuterSizeLock::windowStateChanged()
+// The window refuses a maximise: it goes back to where it stood, at the size it had.
+void OuterSizeLock::windowStateChanged(bool spontaneous)
 {
-    // The window system tells the new state before it has moved and sized the window; once
-    // it has, the window goes back to where it stood, at the size it had.
-    if (!m_window->isMaximized())
+    if (!m_window->isMaximized() || m_refusedMaximise)
         return;
-    const QPoint place = m_window->pos();
-    const QSize client = m_window->size();
-    m_window->setWindowState(m_window->windowState() & ~Qt::WindowMaximized);
-    QTimer::singleShot(maximiseSettleTime, m_window, [window = m_window, place, client] {
-        window->resize(client);
-        window->move(place);
-    });
+    const RefusedMaximise refused{m_window->pos(), m_window->size()};
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        if (spontaneous)
+            refuseCompositorsMaximise(refused);
+        else // asked for by code: the compositor has not acted on it yet
+            leaveMaximise();
+        return;
+    }
+    // An X11 window manager says the window is maximised before it has moved and sized it.
+    leaveMaximise();
+    QTimer::singleShot(maximiseSettleTime, m_window, [this, refused] { goBack(refused); });
+}
+
+// A Wayland compositor holds a maximised window at the maximised size until it has taken
+// the maximise back, and ends the connection if the window shows another size before then;
+// weston does not even hear a window that asks to leave the maximise before it has shown a
+// frame at it. So the window shows one frame maximised, then asks to leave, and goes back
+// once the compositor has let go; until then the lock holds no size.
+void OuterSizeLock::refuseCompositorsMaximise(RefusedMaximise refused)
+{
+    m_refusedMaximise = refused;
+    m_window->update();
+}
+
+void OuterSizeLock::frameDue()
+{
+    if (!m_refusedMaximise || m_refusedMaximise->leaveAsked)
+        return;
+    m_refusedMaximise->leaveAsked = true;
+    // After this frame has reached the compositor.
+    QMetaObject::invokeMethod(this, &OuterSizeLock::leaveMaximise, Qt::QueuedConnection);
+}
+
+void OuterSizeLock::leaveMaximise()
+{
+    if (m_window->isMaximized())
+        m_window->setWindowState(m_window->windowState() & ~Qt::WindowMaximized);
+}
+
+void OuterSizeLock::windowSystemStateChanged()
+{
+    if (!m_refusedMaximise || !m_refusedMaximise->leaveAsked ||
+        (m_window->windowHandle()->windowStates() & Qt::WindowMaximized))
+        return;
+    const RefusedMaximise refused = *m_refusedMaximise;
+    m_refusedMaximise.reset();
+    // After the compositor's own resize, which follows its state.
+    QMetaObject::invokeMethod(
+        this, [this, refused] { goBack(refused); }, Qt::QueuedConnection);
+}
+
+void OuterSizeLock::goBack(RefusedMaximise refused)
+{
+    m_window->resize(refused.client);
+    m_window->move(refused.place);
 }
 
 QMargins OuterSizeLock::frame() const
@@ -101,6 +157,8 @@ void OuterSizeLock::setMinimumClientSize(QSize minimum)
 
 void OuterSizeLock::setOuterSize(QSize outer)
 {
+    if (m_refusedMaximise)
+        return;
     const QSize client = outer.shrunkBy(frame());
     if (client != m_window->size())
         m_window->resize(client);

@@ -3,7 +3,10 @@
 
 #include <QMargins>
 #include <QObject>
+#include <QPoint>
 #include <QSize>
+
+#include <optional>
 
 class QWidget;
 
@@ -43,8 +46,20 @@ private:
     QMargins frame() const;
     void windowMoved();
     void windowShown(bool spontaneous);
-    void windowStateChanged();
+    struct RefusedMaximise
+    {
+        QPoint place;
+        QSize client;
+        bool leaveAsked = false;
+    };
+    void windowStateChanged(bool spontaneous);
+    void refuseCompositorsMaximise(RefusedMaximise refused);
+    void frameDue();
+    void leaveMaximise();
+    void windowSystemStateChanged();
+    void goBack(RefusedMaximise refused);
 
     QWidget *m_window;
     QMargins m_announcedFrame;
+    std::optional<RefusedMaximise> m_refusedMaximise;
 };
