@@ -301,6 +301,7 @@ void TOdometer::describeDigits(const std::string &digits)
         radixName(m_baseType) + QStringLiteral(", ") + spoken.join(QLatin1Char(' '));
     if (name == m_spokenName)
         return;
+    m_shownDigits = QString::fromStdString(digits);
     m_spokenName = name;
     announceNameChangeOnce(this);
 }

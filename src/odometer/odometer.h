@@ -55,6 +55,9 @@ public:
     void AnimationTick(QTimer *timer);
     // The whole picture of the control, as painting copies it.
     const QImage &picture() const { return BackImage; }
+    // The digits shown, and what assistive technology reads: "Binary, 0 0 0 0 1 0 1 1".
+    const QString &shownDigits() const { return m_shownDigits; }
+    const QString &spokenName() const { return m_spokenName; }
 
 signals:
     // Pointer events over the control, in its own pixel coordinates.
@@ -103,5 +106,6 @@ private:
     bool Incrementing = true;
     quint8 m_highlightStart = 0;
     quint8 m_highlightend = 0;
+    QString m_shownDigits;
     QString m_spokenName; // what assistive technology reads: the radix and the digits
 };

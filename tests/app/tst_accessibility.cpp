@@ -55,6 +55,7 @@ private slots:
     void countingButtonsReadPressedWhileTheirDirectionRuns();
     void boardReadsLeftToRightAndTellsTheWorking();
     void logoIsALinkThatCanBePressed();
+    void everyStepIsSaidWhereverTheFocusStands();
 
 private:
     template <typename T = QWidget> T *child(const char *name)
@@ -291,6 +292,73 @@ void TestAccessibility::logoIsALinkThatCanBePressed()
     QVERIFY(
         logo->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
     QCOMPARE(logo->text(QAccessible::Name), QStringLiteral("Quorvel web page"));
+}
+
+// A screen reader speaks the window's notification each time it shows; its name is the
+// last thing said.
+void TestAccessibility::everyStepIsSaidWhereverTheFocusStands()
+{
+    const auto said = [this] {
+        const auto *announcement = window->findChild<QWidget *>(QStringLiteral("announcement"));
+        return announcement ? name(const_cast<QWidget *>(announcement)) : QString();
+    };
+    const auto press = [this](const QString &keys) {
+        for (QChar key : keys)
+            QTest::keyClick(window->focusWidget(), key.toLatin1());
+    };
+    child<QAbstractButton>("W7SpeedButton1")->click();
+    QTRY_COMPARE(said(), QStringLiteral("Decimal, 0 0 1"));
+    child("Od1")->setFocus();
+    press(QStringLiteral("+"));
+    QTRY_COMPARE(said(), QStringLiteral("Binary, 0 0 0 0 0 0 1 0"));
+    press(QStringLiteral("="));
+    QTRY_COMPARE(said(), QStringLiteral("Binary, 0 0 0 0 0 0 1 0. Octal, 0 0 2. Decimal, 0 0 2. "
+                                        "Hexadecimal, 0 2"));
+    press(QStringLiteral("^"));
+    QTRY_COMPARE(said(), QStringLiteral("Counting up"));
+    press(QStringLiteral("^"));
+    QTRY_COMPARE(said(), QStringLiteral("Stopped"));
+    for (int step = 0; step < 12; ++step)
+        child<QAbstractButton>("W7SpeedButton1")->click();
+    QTRY_VERIFY(said().endsWith(QStringLiteral("Binary, 0 0 0 0 1 1 1 0")));
+    child("Od4")->setFocus();
+    QTest::keyClick(window->focusWidget(), Qt::Key_Right);
+    QTRY_COMPARE(said(), QStringLiteral("Hexadecimal digit 0, binary 0 0 0 0"));
+    QTest::keyClick(window->focusWidget(), Qt::Key_Right);
+    QTRY_COMPARE(said(), QStringLiteral("Hexadecimal digit E, binary 1 1 1 0"));
+
+    selectTab(1);
+    QTRY_COMPARE(said(), QStringLiteral("Hexadecimal numbers. Enter first number"));
+    const auto type = [this](const QString &keys) {
+        for (QChar key : keys)
+            window->FormKeyPress(key);
+    };
+    for (auto [keys, expected] : {std::pair{"1", "First number: 1"},
+                                  {"2", "First number: 1 2"},
+                                  {"\b", "First number: 1"},
+                                  {"\r", "First number: 1. Enter second number"},
+                                  {"FF", "Second number: F. Second number: F F"},
+                                  {"F", "Second number: F F F"},
+                                  {"F", "Second number: F F F F. Press + or -"}}) {
+        type(QString::fromLatin1(keys));
+        QTRY_COMPARE(said(), QString::fromLatin1(expected));
+    }
+    press(QStringLiteral("+"));
+    QTRY_COMPARE(said(), QStringLiteral("1 plus F F F F equals 1 0 0 0 0; carried into columns "
+                                        "2, 3, 4 and 5"));
+    child<QAbstractButton>("W7SpeedButton8")->click();
+    QTRY_COMPARE(said(), QStringLiteral("Decimal numbers. Enter first number"));
+    type(QStringLiteral("7"));
+    press(QStringLiteral("="));
+    QTRY_COMPARE(said(), QStringLiteral("First number: 7. Enter first number"));
+
+    selectTab(2);
+    auto *box = child("center");
+    box->setFocus();
+    QTest::keyClicks(box, QStringLiteral("65"));
+    QTest::keyClick(box, Qt::Key_Return);
+    QTRY_COMPARE(said(), QStringLiteral("Binary: 01000001, Octal: 101, Hex: 41, Unsigned: 65, "
+                                        "Signed: 65, Char: 'A'"));
 }
 
 QTEST_MAIN(TestAccessibility)

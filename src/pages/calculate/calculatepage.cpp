@@ -2,6 +2,7 @@
 #include "pages/calculate/calculatepage.h"
 
 #include "common/accessiblerole.h"
+#include "common/accessibletext.h"
 #include "pages/calculate/columnworking.h"
 #include "pages/calculate/fittinglabel.h"
 #include "pages/calculate/workingdescription.h"
@@ -40,6 +41,14 @@ QString promptText(OperandEntry::Prompt prompt)
         break;
     }
     return {};
+}
+
+// The prompt as a keyboard user hears it.
+QString spokenPrompt(OperandEntry::Prompt prompt)
+{
+    if (prompt == OperandEntry::Prompt::ChooseOperation)
+        return CalculatePage::tr("Press + or -");
+    return promptText(prompt);
 }
 
 constexpr int cellLeft(unsigned column)
@@ -325,12 +334,49 @@ void CalculatePage::SelectRadix(SpeedButton *button)
         radixButton->SetLight(radixButton == button);
     m_entry.startFirstRow();
     showEntry();
+    announce(this, button->accessibleName());
+    sayPrompt();
 }
 
 void CalculatePage::FormKeyPress(QChar Key)
 {
+    const int row = m_entry.EntryRow();
+    const OperandEntry::Prompt prompt = m_entry.prompt();
     m_entry.type(Key.unicode());
     showEntry();
+    if (row != 0)
+        sayRow(row);
+    if (m_entry.prompt() != prompt)
+        sayPrompt();
+}
+
+void CalculatePage::sayRow(int row)
+{
+    const QString digits = spokenDigits(board(), unsigned(row));
+    const QString reading = digits.isEmpty() ? tr("empty") : digits;
+    announce(this,
+             row == 1 ? tr("First number: %1").arg(reading) : tr("Second number: %1").arg(reading));
+}
+
+void CalculatePage::sayPrompt()
+{
+    const QString prompt = spokenPrompt(m_entry.prompt());
+    if (!prompt.isEmpty())
+        announce(this, prompt);
+}
+
+void CalculatePage::sayAgain()
+{
+    const QString working = describeWorking(board());
+    if (!working.isEmpty()) {
+        announce(this, working);
+        return;
+    }
+    for (int row : {1, 2}) {
+        if (row <= m_entry.EntryRow() || m_entry.prompt() == OperandEntry::Prompt::ChooseOperation)
+            sayRow(row);
+    }
+    sayPrompt();
 }
 
 bool CalculatePage::pressKey(const QKeyEvent *event)
@@ -351,6 +397,9 @@ bool CalculatePage::pressKey(const QKeyEvent *event)
         default:
             break;
         }
+    } else if (text == u"=") {
+        sayAgain();
+        return true;
     } else if (text == u"+") {
         button = W7SpeedButton6;
     } else if (text == u"-") {
@@ -389,6 +438,9 @@ void CalculatePage::showEntry()
     hint1->setText(promptText(m_entry.prompt()));
     // The setter tells of every call, a repeated text as well.
     const QString working = describeWorking(board());
-    if (hint1->accessibleDescription() != working)
+    if (hint1->accessibleDescription() != working) {
         hint1->setAccessibleDescription(working);
+        if (!working.isEmpty())
+            announce(this, working);
+    }
 }

@@ -68,6 +68,11 @@ private:
     void showBoard();
     // Carries out the entry's cursor moves, then shows the board and the prompt.
     void showEntry();
+    // What a screen reader says of the typing: the row a key went to, a new prompt, and
+    // a working once it is made; "=" says it all again.
+    void sayRow(int row);
+    void sayPrompt();
+    void sayAgain();
     // The cell of a cell code, or none for a code that names no cell.
     FittingLabel *cellLabel(unsigned code) const;
     void paintCell(unsigned code, const QColor &color);

@@ -33,6 +33,16 @@ QString spokenColumns(const QList<unsigned> &columns)
 
 } // namespace
 
+QString spokenDigits(const ColumnBoard &board, unsigned row)
+{
+    QStringList digits;
+    for (unsigned column = 4; column >= 1; --column) {
+        if (const char digit = board.cell(row, column); digit != ' ')
+            digits << QString(QLatin1Char(digit));
+    }
+    return digits.join(QLatin1Char(' '));
+}
+
 QString describeWorking(const ColumnBoard &board)
 {
     const char sign = board.operatorSign();

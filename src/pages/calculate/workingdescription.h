@@ -10,3 +10,7 @@ class ColumnBoard;
 // "F F F F plus 1 equals 1 0 0 0 0; carried into columns 2, 3, 4 and 5". Empty while the
 // board holds no working.
 QString describeWorking(const ColumnBoard &board);
+
+// The digits written in an operand row, spaced so that each is read alone, as they stand
+// while the row is typed: "1 0 0". Empty while the row is blank.
+QString spokenDigits(const ColumnBoard &board, unsigned row);

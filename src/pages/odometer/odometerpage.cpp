@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/odometer/odometerpage.h"
 
+#include "common/accessibletext.h"
+
 #include "odometer/odometer.h"
 #include "pages/odometer/odometerlayout.h"
 #include "pages/odometer/widthwrap.h"
@@ -181,6 +183,10 @@ bool OdometerPage::pressKey(const QKeyEvent *event)
     const int key = event->key();
     if (key == Qt::Key_Left || key == Qt::Key_Right)
         return pointAtDigit(key == Qt::Key_Left ? -1 : 1);
+    if (text == u"=") {
+        sayAllValues();
+        return true;
+    }
     // Enter is a click on the decimal odometer, which stays live while counting runs.
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         Od3MouseDown();
@@ -216,6 +222,7 @@ bool OdometerPage::pointAtDigit(int step)
         Od2MouseMove(x);
     else
         AdvGDIPPicture2MouseMove(x);
+    sayPointedDigit(odometer);
     return true;
 }
 
@@ -280,6 +287,7 @@ void OdometerPage::W7SpeedButton1Click()
     for (TOdometer *odometer : {Od1, Od2, Od3, Od4})
         odometer->Increment();
     WrapOdometers();
+    sayValue();
 }
 
 void OdometerPage::W7SpeedButton2Click()
@@ -287,6 +295,48 @@ void OdometerPage::W7SpeedButton2Click()
     for (TOdometer *odometer : {Od1, Od2, Od3, Od4})
         odometer->Decrement();
     WrapOdometers();
+    sayValue();
+}
+
+// The focused odometer's reading, the decimal one's where the focus is elsewhere.
+void OdometerPage::sayValue()
+{
+    const auto *focused = qobject_cast<const TOdometer *>(focusWidget());
+    announce(this, (focused ? focused : Od3)->spokenName());
+}
+
+void OdometerPage::sayAllValues()
+{
+    QStringList readings;
+    for (const TOdometer *odometer : {Od1, Od2, Od3, Od4})
+        readings << odometer->spokenName();
+    announce(this, readings.join(QStringLiteral(". ")));
+}
+
+void OdometerPage::sayCountingState()
+{
+    if (!Timer1->isActive())
+        announce(this, tr("Stopped"));
+    else
+        announce(this, m_countUp ? tr("Counting up") : tr("Counting down"));
+}
+
+// "Hexadecimal digit E, binary 1 1 1 0": the digit pointed at and the binary digits it
+// lights.
+void OdometerPage::sayPointedDigit(const TOdometer *odometer)
+{
+    const auto digitsIn = [](const TOdometer *counter, int start, int end) {
+        QStringList digits;
+        for (int position = start; position >= 1 && position <= end; ++position)
+            digits << counter->shownDigits().mid(position - 1, 1);
+        return digits.join(QLatin1Char(' '));
+    };
+    const QString radix = odometer == Od2 ? tr("Octal") : tr("Hexadecimal");
+    announce(this,
+             tr("%1 digit %2, binary %3")
+                 .arg(radix,
+                      digitsIn(odometer, odometer->HighlightStart(), odometer->Highlightend()),
+                      digitsIn(Od1, Od1->HighlightStart(), Od1->Highlightend())));
 }
 
 void OdometerPage::Timer1Timer()
@@ -319,6 +369,7 @@ void OdometerPage::pressCountButton(bool up)
     }
     m_countUp = up;
     showCountingState();
+    sayCountingState();
 }
 
 void OdometerPage::showCountingState()
@@ -364,6 +415,7 @@ void OdometerPage::decenterExit()
     for (TOdometer *odometer : {Od2, Od1, Od4})
         odometer->SetValue(Od3->Value());
     WrapOdometers();
+    sayValue();
     // A commit typed in the box leaves the focus on the decimal odometer, where the arrow
     // keys go on stepping the value, rather than on whatever follows the box.
     if (decenter->hasFocus())

@@ -77,6 +77,11 @@ private:
     void pressCountButton(bool up);
     void showCountingState();
     bool pointAtDigit(int step);
+    // What a screen reader says after a step, a change of counting or a pointed digit.
+    void sayValue();
+    void sayAllValues();
+    void sayCountingState();
+    void sayPointedDigit(const TOdometer *odometer);
     void leavePointedDigit(QWidget *left);
     static void showHighlight(TOdometer *odometer, DigitRange digits);
     void clearHighlights(TOdometer *left);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/table/tablepage.h"
 
+#include "common/accessibletext.h"
+
 #include "pages/table/tablecells.h"
 #include "toolkit/look.h"
 #include "toolkit/valuegrid.h"
@@ -104,8 +106,21 @@ void TablePage::centerKeyUp(int key, Qt::KeyboardModifiers modifiers)
 {
     Q_UNUSED(modifiers);
     // The grid cannot take the focus while another page shows; the box then keeps it.
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && grid->isVisible())
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && grid->isVisible()) {
         grid->setFocus(Qt::OtherFocusReason);
+        saySelectedRow();
+    }
+}
+
+// The row jumped to, each cell with its column's name: "Decimal: 65, Binary: 01000001, ...".
+void TablePage::saySelectedRow()
+{
+    QStringList cells;
+    for (int column = 0; column < grid->model()->columnCount(); ++column) {
+        cells << grid->model()->headerData(column, Qt::Horizontal).toString() +
+                     QStringLiteral(": ") + grid->Cells(column, grid->Row());
+    }
+    announce(this, cells.join(QStringLiteral(", ")));
 }
 
 void TablePage::gridTopLeftChanged()

@@ -37,6 +37,7 @@ public:
     void gridGetDisplText(int column, int row, QString &text) const;
 
 private:
+    void saySelectedRow();
     // Selects the one row of the value the box shows.
     void selectRowOfCenter();
 
