@@ -16,4 +16,4 @@ TEST_PACKAGES=("${PACKAGE_PACKAGES[@]}" "${X_SESSION_PACKAGES[@]}" wmctrl weston
                xwayland adwaita-qt6
                libbenchmark-dev libxcb-damage0-dev desktop-file-utils appstream
                valgrind strace man-db dbus-daemon at-spi2-core python3
-               python3-pyatspi python3-gi gir1.2-atspi-2.0 clang-format clang-tidy)
+               python3-pyatspi python3-gi gir1.2-atspi-2.0 orca clang-format clang-tidy)

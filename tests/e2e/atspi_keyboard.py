@@ -1,17 +1,25 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The installed program as a screen reader meets it: started on its own Xvfb with its own
-AT-SPI bus (run under dbus-run-session), worked with keys alone through xdotool, and read
-back over AT-SPI, the values as well as the events a reader speaks from.
+AT-SPI bus (run under dbus-run-session), worked with keys alone through xdotool, read back
+over AT-SPI, the values as well as the events a reader speaks from, and heard through Orca
+itself, with speech off and its debug log on.
 
 Usage: atspi_keyboard.py PROGRAM"""
 
+import json
 import os
+import re
 import subprocess
 import sys
+import tempfile
 import time
 
-import pyatspi
-from gi.repository import GLib
+# Every root session shares one accessibility bus unless it has a runtime folder of its own.
+RUNTIME = tempfile.TemporaryDirectory()
+os.environ["XDG_RUNTIME_DIR"] = RUNTIME.name
+
+import pyatspi  # noqa: E402  (the bus is chosen as it loads)
+from gi.repository import GLib  # noqa: E402
 
 heard = []
 
@@ -59,6 +67,46 @@ def find(root, test, what):
     raise AssertionError("nothing on the AT-SPI bus reads as " + what)
 
 
+class Orca:
+    """Orca with speech off: every line SPEECH OUTPUT: '...' of its debug log is what a pupil
+    would hear."""
+
+    def __init__(self):
+        settings = os.path.join(RUNTIME.name, "orca")
+        os.makedirs(settings)
+        with open(os.path.join(settings, "user-settings.conf"), "w") as conf:
+            json.dump({"general": {"enableSpeech": False, "enableBraille": False,
+                                   "enableSound": False},
+                       "keybindings": {}, "pronunciations": {},
+                       "profiles": {"default": {"profile": ["Default", "default"],
+                                                "enableSpeech": False}}}, conf)
+        self.log = os.path.join(RUNTIME.name, "orca.log")
+        self.process = subprocess.Popen(["orca", "-u", settings, "--debug-file=" + self.log,
+                                         "-d", "braille"], stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+        self.read = 0
+        time.sleep(4)  # Orca has registered its listeners by now
+
+    def speech(self):
+        with open(self.log, encoding="utf-8", errors="replace") as log:
+            return re.findall(r"SPEECH OUTPUT: '(.*)'", log.read())
+
+    def heard(self, *expected):
+        """Waits until Orca has said each expected text since the last call; its log is
+        written in blocks, so a shift key now and then makes it write out the rest."""
+        for _ in range(12):
+            said = self.speech()[self.read:]
+            if all(any(text in line for line in said) for text in expected):
+                break
+            pump(0.5)
+            subprocess.run(["xdotool", "key", "shift"], check=True)
+        for text in expected:
+            print(f"Orca said {text!r}")
+            if not any(text in line for line in said):
+                raise AssertionError(f"Orca did not say {text!r}; it said {said!r}")
+        self.read = len(self.speech())
+
+
 def named(root, name):
     return find(root, lambda node: node.name == name, name)
 
@@ -90,12 +138,13 @@ def odometers(frame):
             for radix in ("Binary", "Octal", "Decimal", "Hexadecimal")]
 
 
-def story(frame):
+def story(frame, orca):
     keys("plus")
-    keys("KP_Add")
+    orca.heard("notification Decimal, 0 0 1")
+    keys("plus")  # the keypad's + is Orca's own
     keys("Up")
     check(odometers(frame), ["Binary, 0 0 0 0 0 0 1 1", "Octal, 0 0 3", "Decimal, 0 0 3",
-                             "Hexadecimal, 0 3"], "Odometer after +, keypad +, Up")
+                             "Hexadecimal, 0 3"], "Odometer after +, +, Up")
     for _ in range(4):
         keys("Down")
         check(heard_count("object:property-change:accessible-name", "Octal"), 1,
@@ -103,14 +152,27 @@ def story(frame):
     check(odometers(frame), ["Binary, 1 1 1 1 1 1 1 1", "Octal, 3 7 7", "Decimal, 2 5 5",
                              "Hexadecimal, F F"], "Odometer after four Downs")
 
+    keys("equal")
+    orca.heard("notification Binary, 1 1 1 1 1 1 1 1. Octal, 3 7 7. Decimal, 2 5 5. "
+               "Hexadecimal, F F")
+
     up = named(frame, "Count up automatically")
     keys("Prior")
     check(up.getState().contains(pyatspi.STATE_CHECKED), True, "counting up: ^ pressed")
     check(named(frame, "Decimal, 0 0 0").name, "Decimal, 0 0 0", "Odometer counted up from 255")
     keys("Prior")
     check(up.getState().contains(pyatspi.STATE_CHECKED), False, "counting stopped: ^ pressed")
+    orca.heard("notification Counting up", "notification Decimal, 0 0 0", "notification Stopped")
 
-    keys("ctrl+Tab", "F", "F", "F", "F", "1", "Return", "KP_Add")
+    keys("Tab", "Tab", "Tab", "Tab", "Tab", "Right", "Right")
+    orca.heard("Hexadecimal, 0 0 label", "notification Hexadecimal digit 0, binary 0 0 0 0")
+
+    keys("ctrl+Tab")
+    orca.heard("notification Hexadecimal numbers. Enter first number")
+    keys("F", "F", "F", "F")
+    orca.heard("notification First number: F", "notification First number: F F F F. "
+               "Enter second number")
+    keys("1", "BackSpace", "1", "Return", "plus")
     board = find(frame, lambda node: node.name == "Result, column 5", "the result row")
     result = [node for node in nodes(board.parent) if node.name.startswith("Result, column")]
     check([node.name[-1] + "=" + node.description for node in result],
@@ -118,6 +180,9 @@ def story(frame):
     working = find(frame, lambda node: node.description.startswith("F F F F plus"), "a working")
     check(working.description,
           "F F F F plus 1 equals 1 0 0 0 0; carried into columns 2, 3, 4 and 5", "the sum")
+    orca.heard("notification Second number: 1", "notification Second number: empty",
+               "Press + or -",
+               "notification F F F F plus 1 equals 1 0 0 0 0; carried into columns 2, 3, 4 and 5")
     keys("minus")
     check(working.description, "F F F F minus 1 equals F F F E", "the difference")
     check(sum(1 for event in heard
@@ -131,6 +196,8 @@ def story(frame):
     grid = named(frame, "Value table")
     check(grid.queryTable().getSelectedRows(), [193], "selected row after jumping to 65")
     check(box.queryText().getText(0, -1), "65", "the box speaks its value")
+    orca.heard("notification Binary: 01000001, Octal: 101, Hex: 41, Unsigned: 65, Signed: 65, "
+               "Char: 'A'")
     keys("Down")
     spoken = [event[1] for event in heard
               if event[0] in ("focus:", "object:state-changed:focused",
@@ -143,6 +210,10 @@ def story(frame):
 def main():
     program = sys.argv[1]
     processes = start_display()
+    processes.insert(0, subprocess.Popen(["/usr/libexec/at-spi-bus-launcher",
+                                          "--launch-immediately"]))
+    orca = Orca()
+    processes.insert(0, orca.process)
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
                QT_ACCESSIBILITY="1")
     processes.insert(0, subprocess.Popen([program], env=env))
@@ -157,7 +228,7 @@ def main():
         subprocess.run(["xdotool", "search", "--sync", "--name", "^Numeric Formats$",
                         "windowactivate", "--sync"], check=True)
         pump(1)
-        story(frame)
+        story(frame, orca)
     finally:
         for process in processes:
             process.terminate()
