@@ -136,6 +136,15 @@ void TestAccessibility::odometersReadTheirRadixAndDigits()
     QCOMPARE(name(child("Od1")), QStringLiteral("Binary, 0 0 0 0 0 0 0 0"));
     QCOMPARE(name(child("Od4")), QStringLiteral("Hexadecimal, 0 0"));
     QCOMPARE(QAccessible::queryAccessibleInterface(child("Od4"))->role(), QAccessible::StaticText);
+    // Each caption is read just before its counter, the buttons before them all.
+    QAccessibleInterface *page = QAccessible::queryAccessibleInterface(child("pan1"));
+    int last = -1;
+    for (const char *part : {"W7SpeedButton1", "W7SpeedButton4", "Label1", "Od1", "Label3", "Od2",
+                             "Label4", "Od3", "Label2", "Od4", "Label5"}) {
+        const int place = page->indexOfChild(QAccessible::queryAccessibleInterface(child(part)));
+        QVERIFY2(place > last, part);
+        last = place;
+    }
     for (int press = 0; press < 11; ++press)
         child<QAbstractButton>("W7SpeedButton1")->click();
     QCOMPARE(name(child("Od1")), QStringLiteral("Binary, 0 0 0 0 1 0 1 1"));
@@ -264,6 +273,16 @@ void TestAccessibility::boardReadsLeftToRightAndTellsTheWorking()
     QVERIFY(place("c35") < place("c34"));
     QVERIFY(place("c34") < place("c31"));
     QVERIFY(place("c21") < place("c35"));
+    // Marks are read where they stand once they show: above or before their digit.
+    const auto inOrder = [&place](std::initializer_list<const char *> parts) {
+        int last = -1;
+        for (const char *part : parts) {
+            if (place(part) <= last)
+                return false;
+            last = place(part);
+        }
+        return true;
+    };
 
     const auto work = [this](const QString &keys, const char *button) {
         for (QChar key : keys)
@@ -274,11 +293,13 @@ void TestAccessibility::boardReadsLeftToRightAndTellsTheWorking()
     QCOMPARE(description(child("hint1")), QString());
     QCOMPARE(work(QStringLiteral("FFFF1\r"), "W7SpeedButton6"),
              QStringLiteral("F F F F plus 1 equals 1 0 0 0 0; carried into columns 2, 3, 4 and 5"));
+    QVERIFY(inOrder({"r5", "r2", "c14", "c11", "op", "c24", "c21", "c35", "c31", "hint1"}));
     QCOMPARE(work(QString(), "W7SpeedButton7"), QStringLiteral("F F F F minus 1 equals F F F E"));
     child<QAbstractButton>("W7SpeedButton5")->click();
     QCOMPARE(description(child("hint1")), QString());
     QCOMPARE(work(QStringLiteral("100\r1\r"), "W7SpeedButton7"),
              QStringLiteral("1 0 0 minus 1 equals 7 7; borrowed from columns 2 and 3"));
+    QVERIFY(inOrder({"x3", "c13", "x2", "b2", "c12", "b1", "c11", "op"}));
     child<QAbstractButton>("W7SpeedButton8")->click();
     QCOMPARE(work(QStringLiteral("5\r123\r"), "W7SpeedButton7"),
              QStringLiteral("0 1 2 3 minus 0 0 0 5 equals minus 1 1 8; borrowed from column 2"));

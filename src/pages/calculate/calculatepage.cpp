@@ -69,13 +69,31 @@ QByteArray cursorTraceLine(bool on, unsigned row, unsigned column)
 
 // The cells row by row from the left, the result from its carry column, whatever the
 // order they lie on top of one another.
-QStringList cellsInReadingOrder()
+// Top to bottom as on paper, each row from the left: the marks above the first number, its
+// digits each after its strike and small borrowed 1, the operation and the second number,
+// the minus sign and the result, and the line that says what to do next.
+QStringList boardInReadingOrder()
 {
+    const auto named = [](char kind, unsigned code) {
+        return QLatin1Char(kind) + QString::number(code);
+    };
     QStringList names;
-    for (unsigned row = 1; row <= 3; ++row) {
-        for (unsigned column = row == 3 ? 5 : 4; column >= 1; --column)
-            names << QStringLiteral("c%1").arg(row * 10 + column);
+    for (unsigned column = 5; column >= 2; --column)
+        names << named('r', column);
+    for (unsigned column = 4; column >= 1; --column) {
+        if (column >= 2)
+            names << named('x', column);
+        if (column <= 3)
+            names << named('b', column);
+        names << named('c', 10 + column);
     }
+    names << QStringLiteral("op");
+    for (unsigned column = 4; column >= 1; --column)
+        names << named('c', 20 + column);
+    names << QStringLiteral("minus");
+    for (unsigned column = 5; column >= 1; --column)
+        names << named('c', 30 + column);
+    names << QStringLiteral("hint1");
     return names;
 }
 
@@ -89,7 +107,7 @@ QByteArray blinkTraceLine(unsigned code, bool lightBlue)
 CalculatePage::CalculatePage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("pan2"));
-    setAccessibleReadingOrder(this, QAccessible::Pane, cellsInReadingOrder());
+    setAccessibleReadingOrder(this, QAccessible::Pane, boardInReadingOrder());
     resize(433, 267);
     buildBoard();
     buildButtons();
@@ -436,6 +454,7 @@ void CalculatePage::showEntry()
         SetCursor(move.row, move.column, move.on);
     showBoard();
     hint1->setText(promptText(m_entry.prompt()));
+    hint1->setAccessibleName(spokenPrompt(m_entry.prompt()));
     // The setter tells of every call, a repeated text as well.
     const QString working = describeWorking(board());
     if (hint1->accessibleDescription() != working) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/odometer/odometerpage.h"
 
+#include "common/accessiblerole.h"
 #include "common/accessibletext.h"
 
 #include "odometer/odometer.h"
@@ -82,6 +83,15 @@ TOdometer *makeOdometer(QWidget *parent, const char *name, TBaseType baseType, i
 OdometerPage::OdometerPage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("pan1"));
+    // Read as the page is seen: the buttons, then each caption with its counter.
+    setAccessibleReadingOrder(this, QAccessible::Pane,
+                              {QStringLiteral("W7SpeedButton1"), QStringLiteral("W7SpeedButton2"),
+                               QStringLiteral("W7SpeedButton3"), QStringLiteral("W7SpeedButton10"),
+                               QStringLiteral("W7SpeedButton4"), QStringLiteral("Label1"),
+                               QStringLiteral("Od1"), QStringLiteral("Label3"),
+                               QStringLiteral("Od2"), QStringLiteral("Label4"),
+                               QStringLiteral("Od3"), QStringLiteral("decenter"),
+                               QStringLiteral("Label2"), QStringLiteral("Od4")});
     resize(433, 267);
 
     PICTURES = new PictureContainer(this);
