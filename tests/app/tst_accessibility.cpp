@@ -279,8 +279,12 @@ void TestAccessibility::boardReadsLeftToRightAndTellsTheWorking()
     QCOMPARE(work(QStringLiteral("100\r1\r"), "W7SpeedButton7"),
              QStringLiteral("1 0 0 minus 1 equals 7 7; borrowed from columns 2 and 3"));
     child<QAbstractButton>("W7SpeedButton8")->click();
-    QCOMPARE(work(QStringLiteral("5\r123\r"), "W7SpeedButton7"),
-             QStringLiteral("0 1 2 3 minus 0 0 0 5 equals minus 1 1 8; borrowed from column 2"));
+    QCOMPARE(
+        work(QStringLiteral("5\r123\r"), "W7SpeedButton7"),
+        QStringLiteral("5 minus 1 2 3: the second number is larger, so 1 2 3 minus 5 equals "
+                       "1 1 8, and the result is negative: minus 1 1 8; borrowed from column 2"));
+    QCOMPARE(work(QString(), "W7SpeedButton7"),
+             QStringLiteral("0 1 2 3 minus 0 0 0 5 equals 1 1 8; borrowed from column 2"));
 }
 
 void TestAccessibility::logoIsALinkThatCanBePressed()
