@@ -165,6 +165,7 @@ private slots:
     void aboutAndHelpShowTheirTextWholeAtAnyFontSize_data();
     void aboutAndHelpShowTheirTextWholeAtAnyFontSize();
     void odometerKeysPressItsButtons();
+    void arrowsOnAWidthButtonChooseTheWidth();
     void calculateKeysWorkTheBoardAndChooseTheRadix();
     void typedCharactersReachTheBoardOnceFromAnyControl();
     void controlKeysSwitchPagesAndClose();
@@ -857,6 +858,46 @@ void TestMainWindow::odometerKeysPressItsButtons()
     type(QStringLiteral("+#"));
     QCOMPARE(child<QTabBar>("tabs")->currentIndex(), 2);
     QVERIFY(!Timer1->isActive());
+}
+
+void TestMainWindow::arrowsOnAWidthButtonChooseTheWidth()
+{
+    activate();
+    auto *oneByte = child<QRadioButton>("RadioButton1");
+    auto *twoBytes = child<QRadioButton>("RadioButton2");
+    QVERIFY(oneByte->toolTip().contains(QLatin1String("Down or Right chooses 2 bytes")));
+    QVERIFY(twoBytes->toolTip().contains(QLatin1String("Up or Left chooses 1 Byte")));
+    press(Qt::Key_Up);
+    QCOMPARE(value("Od3"), 1u);
+    press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), oneByte);
+
+    // Each arrow chooses, and the focus goes with the choice; the value only starts again.
+    for (auto [key, chosen] : {std::pair{Qt::Key_Down, twoBytes},
+                               {Qt::Key_Down, twoBytes},
+                               {Qt::Key_Up, oneByte},
+                               {Qt::Key_Right, twoBytes},
+                               {Qt::Key_Left, oneByte},
+                               {Qt::Key_Up, oneByte}}) {
+        press(key);
+        QVERIFY(chosen->isChecked());
+        QCOMPARE(QApplication::focusWidget(), chosen);
+        QCOMPARE(value("Od3"), 0u);
+        QCOMPARE(child("Od1")->property("DigitCount").toInt(), chosen == oneByte ? 8 : 16);
+    }
+
+    // Elsewhere on the page Up and Down still step the value.
+    child("Od2")->setFocus();
+    press(Qt::Key_Down);
+    QCOMPARE(value("Od3"), 255u);
+    QVERIFY(oneByte->isChecked());
+
+    // The Table page's width buttons answer the arrows alike.
+    selectTab(2);
+    oneByte->setFocus();
+    press(Qt::Key_Right);
+    QVERIFY(twoBytes->isChecked());
+    QCOMPARE(child("grid")->property("RowCount").toInt(), 65537);
 }
 
 void TestMainWindow::calculateKeysWorkTheBoardAndChooseTheRadix()
