@@ -148,6 +148,9 @@ void TestAccessibility::odometersReadTheirRadixAndDigits()
     child<QAbstractButton>("W7SpeedButton4")->click();
     QAccessibleInterface *entry = QAccessible::queryAccessibleInterface(child("decenter"));
     QCOMPARE(entry->text(QAccessible::Name), QStringLiteral("Decimal value"));
+    const auto labels = entry->relations(QAccessible::Label);
+    QCOMPARE(labels.size(), 1);
+    QCOMPARE(labels.first().first->text(QAccessible::Name), QStringLiteral("Decimal:"));
     QCOMPARE(entry->text(QAccessible::Value), QStringLiteral("11"));
 
     // In two bytes the binary odometer reads sixteen digits.

@@ -806,8 +806,8 @@ void TestMainWindow::odometerKeysPressItsButtons()
     type(QStringLiteral("^^"));
     QVERIFY(!Timer1->isActive());
 
-    // "#" opens the decimal entry; in the box the keys are its own, Return commits, and
-    // the focus stays on the page, where the next arrow steps rather than leaves.
+    // "#" opens the decimal entry; in the box the keys are its own but "#", Return commits,
+    // and the focus stays on the page, where the next arrow steps rather than leaves.
     auto *decenter = child<QLineEdit>("decenter");
     type(QStringLiteral("#"));
     QVERIFY(decenter->hasFocus());
@@ -826,8 +826,9 @@ void TestMainWindow::odometerKeysPressItsButtons()
     press(Qt::Key_Return);
     QVERIFY(decenter->hasFocus());
     QCOMPARE(decenter->text(), QStringLiteral("0"));
-    type(QStringLiteral("#"));
-    QVERIFY(decenter->isVisible());
+    type(QStringLiteral("5#"));
+    QVERIFY(!decenter->isVisible());
+    QCOMPARE(value("Od2"), 5u);
 
     // Left and Right on the focused hexadecimal odometer point at its digits as the mouse
     // does, lighting each digit's four binary digits; leaving the odometer puts them out.
