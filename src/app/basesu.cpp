@@ -150,6 +150,8 @@ void Tfbases::buildTopBar()
     center->setGeometry(682, 13, 60, 21);
     center->setAccessibleName(QStringLiteral("Jump to value"));
     center->setToolTip(tr("Type a value and press Return to show its row"));
+    // The bar reads what lies in sight: the jump-to box only where the window reaches it.
+    setAccessibleReadingOrder(Panel1, QAccessible::Client, {});
 }
 
 void Tfbases::buildWindowKeys()
