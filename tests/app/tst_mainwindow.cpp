@@ -8,6 +8,7 @@
 #include "windowpart.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -164,6 +165,7 @@ private slots:
     void aboutGivesVersionLicenceAndWebAddress();
     void aboutAndHelpShowTheirTextWholeAtAnyFontSize_data();
     void aboutAndHelpShowTheirTextWholeAtAnyFontSize();
+    void helpAndAboutShowAndNameEveryFocus();
     void odometerKeysPressItsButtons();
     void arrowsOnAWidthButtonChooseTheWidth();
     void calculateKeysWorkTheBoardAndChooseTheRadix();
@@ -765,6 +767,49 @@ void TestMainWindow::aboutAndHelpShowTheirTextWholeAtAnyFontSize()
             QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1String("; "))));
         }
     }
+}
+
+void TestMainWindow::helpAndAboutShowAndNameEveryFocus()
+{
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QDialog *help = pressF1();
+    QVERIFY(help);
+    help->activateWindow();
+    QTRY_VERIFY(help->isActiveWindow());
+
+    // The help text marks its focus with the frame the pages use, also after a resize.
+    QWidget *guide = windowPart<QWidget>(help, "guide");
+    guide->setFocus();
+    QWidget *mark = windowPart<QWidget>(help, "focusMark");
+    QVERIFY(mark->isVisible());
+    QVERIFY(mark->geometry().contains(guide->geometry()));
+    QVERIFY(help->rect().contains(mark->geometry()));
+    help->resize(help->size() + QSize(40, 30));
+    QTRY_COMPARE(mark->geometry(), guide->geometry().adjusted(-2, -2, 2, 2));
+    auto *aboutButton = windowPart<QAbstractButton>(help, "aboutButton");
+    aboutButton->setFocus();
+    QVERIFY(!mark->isVisible());
+
+    // Every stop of Tab in the About window has a name a screen reader can say.
+    aboutButton->click();
+    auto *about = help->findChild<QDialog *>(QStringLiteral("about"));
+    QVERIFY(about);
+    about->activateWindow();
+    QTRY_VERIFY(about->isActiveWindow());
+    QSet<QWidget *> stops;
+    for (int step = 0; step < 8; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget *focused = QApplication::focusWidget();
+        QVERIFY(focused && focused->window() == about);
+        stops << focused;
+        const QString name =
+            QAccessible::queryAccessibleInterface(focused)->text(QAccessible::Name);
+        QVERIFY2(!name.isEmpty(), focused->metaObject()->className());
+        // A focused button is said with its name; text with links in it is not.
+        QCOMPARE(QAccessible::queryAccessibleInterface(focused)->role(), QAccessible::Button);
+    }
+    QCOMPARE(stops.size(), 3);
 }
 
 QTEST_MAIN(TestMainWindow)
