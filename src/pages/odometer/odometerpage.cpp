@@ -106,7 +106,7 @@ OdometerPage::OdometerPage(QWidget *parent) : QWidget(parent)
     makeValueLabel(this, "Label1", "Binary:", {125, 70, 46, 16});
     Od1 = makeOdometer(this, "Od1", btBinary, 69);
     makeValueLabel(this, "Label3", "Octal:", {125, 105, 38, 16});
-    QLabel *Label4 = makeValueLabel(this, "Label4", "Decimal:", {125, 145, 54, 16});
+    QLabel *decimalCaption = makeValueLabel(this, "Label4", "Decimal:", {125, 145, 54, 16});
     makeValueLabel(this, "Label2", "Hexadecimal:", {125, 182, 85, 16});
     Od2 = makeOdometer(this, "Od2", btOctal, 105);
     Od4 = makeOdometer(this, "Od4", btHexadecimal, 180);
@@ -137,7 +137,7 @@ OdometerPage::OdometerPage(QWidget *parent) : QWidget(parent)
     decenter->setAccessibleName(QStringLiteral("Decimal value"));
     decenter->setToolTip(tr("The value in decimal: Return or # takes it, Escape leaves it"));
     // A screen reader names the box by its label as well as by its own name.
-    Label4->setBuddy(decenter);
+    decimalCaption->setBuddy(decenter);
     decenter->installEventFilter(this);
     decenter->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     decenter->SetCheckRange(true);
