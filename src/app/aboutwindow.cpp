@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -20,7 +21,7 @@ const char *const debianLicenceCopy = "/usr/share/common-licenses/GPL-3";
 // The text's width in average characters: short lines at any font size.
 constexpr int charactersPerLine = 58;
 
-QString aboutText()
+QString aboutText(const QString &licence)
 {
     return QStringLiteral(
                "<h3>Quorvel %1</h3>"
@@ -31,9 +32,7 @@ QString aboutText()
                "the <a href=\"%2\">GNU General Public License</a>, version 3 or later. It "
                "comes with absolutely no warranty.</p>"
                "<p><a href=\"%3\">%3</a></p>")
-        .arg(QStringLiteral(QUORVEL_VERSION),
-             licenceAddress(QString::fromLatin1(debianLicenceCopy)),
-             QLatin1String(makerWebAddress));
+        .arg(QStringLiteral(QUORVEL_VERSION), licence, QLatin1String(makerWebAddress));
 }
 
 } // namespace
@@ -53,15 +52,27 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     auto *logo = new QLabel(this);
     logo->setPixmap(devicePicture(QStringLiteral(":/pictures/logo.jpg")));
 
-    auto *text = new QLabel(aboutText(), this);
+    const QString licence = licenceAddress(QString::fromLatin1(debianLicenceCopy));
+    auto *text = new QLabel(aboutText(licence), this);
     text->setObjectName(QStringLiteral("aboutText"));
     text->setWordWrap(true);
-    text->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    // The links answer the pointer; the keyboard reaches them as the buttons below, which
+    // a screen reader names where it would not name a link inside the text.
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse);
 
     m_launcher = new ShellLauncher(this);
     connect(text, &QLabel::linkActivated, m_launcher, &ShellLauncher::launch);
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    auto *buttons = new QDialogButtonBox(this);
+    for (const auto &[caption, address] :
+         {std::pair{tr("&Licence"), licence},
+          std::pair{tr("&Web Page"), QString::fromLatin1(makerWebAddress)}}) {
+        QPushButton *link = buttons->addButton(caption, QDialogButtonBox::ActionRole);
+        connect(link, &QPushButton::clicked, m_launcher,
+                [launcher = m_launcher, address = address] { launcher->launch(address); });
+    }
+    // Added last, so that Tab reaches it after the links.
+    buttons->addButton(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *rows = new QVBoxLayout(this);

@@ -10,8 +10,8 @@ class ShellLauncher;
 QString licenceAddress(const QString &localCopy);
 
 // The About window: the program's name and version, its licence and its web address. A
-// click on a link opens it in the browser. The window is as wide as some sixty characters
-// of its font and as tall as its wrapped text, at any font size.
+// click on a link, or on its button, opens it in the browser. The window is as wide as some sixty
+// characters of its font and as tall as its wrapped text, at any font size.
 class AboutWindow : public QDialog
 {
     Q_OBJECT

@@ -133,8 +133,10 @@ void Tfbases::buildTopBar()
     RadioButton3 =
         makeRadioButton(Panel1, "RadioButton3", QStringLiteral("4 bytes"), QRect(456, 4, 65, 17));
     RadioButton3->hide();
-    RadioButton1->setToolTip(tr("Values of one byte: 0 to 255, or -128 to 127"));
-    RadioButton2->setToolTip(tr("Values of two bytes: 0 to 65535, or -32768 to 32767"));
+    RadioButton1->setToolTip(
+        tr("Values of one byte: 0 to 255, or -128 to 127 (Down or Right chooses 2 bytes)"));
+    RadioButton2->setToolTip(
+        tr("Values of two bytes: 0 to 65535, or -32768 to 32767 (Up or Left chooses 1 Byte)"));
     RadioButton1->setChecked(true);
     for (QRadioButton *button : {RadioButton1, RadioButton2, RadioButton3}) {
         connect(button, &QRadioButton::toggled, this, [this](bool checked) {
@@ -148,6 +150,8 @@ void Tfbases::buildTopBar()
     center->setGeometry(682, 13, 60, 21);
     center->setAccessibleName(QStringLiteral("Jump to value"));
     center->setToolTip(tr("Type a value and press Return to show its row"));
+    // The bar reads what lies in sight: the jump-to box only where the window reaches it.
+    setAccessibleReadingOrder(Panel1, QAccessible::Client, {});
 }
 
 void Tfbases::buildWindowKeys()
@@ -298,6 +302,8 @@ bool Tfbases::previewKey(const QKeyEvent &event)
     // While an entry box has the focus every key is its own: the page's keys wait.
     if (qobject_cast<QLineEdit *>(QApplication::focusWidget()))
         return false;
+    if (chooseWidthByArrow(event))
+        return true;
     switch (tabs->currentIndex()) {
     case OdometerTab:
         return pan1->pressKey(&event);
@@ -306,6 +312,31 @@ bool Tfbases::previewKey(const QKeyEvent &event)
     default:
         return false;
     }
+}
+
+// The arrows on a focused width button choose the width, as in any radio group: Up and
+// Left the upper button, Down and Right the lower one.
+bool Tfbases::chooseWidthByArrow(const QKeyEvent &event)
+{
+    const QWidget *focus = QApplication::focusWidget();
+    if (focus != RadioButton1 && focus != RadioButton2)
+        return false;
+    QRadioButton *chosen = nullptr;
+    switch (event.key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        chosen = RadioButton1;
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        chosen = RadioButton2;
+        break;
+    default:
+        return false;
+    }
+    chosen->setFocus(Qt::OtherFocusReason);
+    chosen->setChecked(true);
+    return true;
 }
 
 // From the last page on to the first and back, as a browser's tabs go round.

@@ -53,6 +53,7 @@ private:
     // Every key press, before the control with the focus: the typed characters go to
     // FormKeyPress, then the page in view may take the key. False for a key left alone.
     bool previewKey(const QKeyEvent &event);
+    bool chooseWidthByArrow(const QKeyEvent &event);
     void showNeighbourTab(int step);
 
     QWidget *Panel1;

@@ -3,6 +3,7 @@
 
 #include "app/aboutwindow.h"
 #include "app/guidesection.h"
+#include "toolkit/focusmark.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -38,6 +39,7 @@ HelpWindow::HelpWindow(QTabBar *pageTabs, QWidget *parent)
 
     m_guide = new QTextBrowser(this);
     m_guide->setObjectName(QStringLiteral("guide"));
+    (new FocusMark(this))->follow(m_guide);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton *about =

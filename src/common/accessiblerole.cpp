@@ -78,15 +78,23 @@ private:
         QList<QWidget *> children;
         for (const QString &name : m_reading.first) {
             auto *named = widget()->findChild<QWidget *>(name, Qt::FindDirectChildrenOnly);
-            if (named && !named->isHidden())
+            if (named && inSight(named))
                 children << named;
         }
         for (QObject *object : widget()->children()) {
             auto *other = qobject_cast<QWidget *>(object);
-            if (other && !other->isWindow() && !other->isHidden() && !children.contains(other))
+            if (other && !other->isWindow() && inSight(other) && !children.contains(other))
                 children << other;
         }
         return children;
+    }
+
+    // Shown, and not wholly beyond the edge of its window.
+    static bool inSight(const QWidget *child)
+    {
+        const QWidget *window = child->window();
+        const QRect place(child->mapTo(window, QPoint(0, 0)), child->size());
+        return !child->isHidden() && window->rect().intersects(place);
     }
 
     Reading m_reading;

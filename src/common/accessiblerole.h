@@ -17,6 +17,6 @@ void setAccessibleRole(QWidget *widget, QAccessible::Role role, std::function<vo
                        std::function<QString()> name = {});
 
 // Reads a panel's children named first (by object name) in that order, the others after
-// them in their own order, and leaves the hidden ones out, whatever order the panel stacks
-// them in.
+// them in their own order, and leaves out the hidden ones and those wholly beyond the
+// window's edge, whatever order the panel stacks them in.
 void setAccessibleReadingOrder(QWidget *panel, QAccessible::Role role, const QStringList &first);

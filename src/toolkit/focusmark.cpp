@@ -2,6 +2,7 @@
 #include "toolkit/focusmark.h"
 
 #include <QApplication>
+#include <QEvent>
 
 namespace {
 
@@ -23,6 +24,17 @@ FocusMark::FocusMark(QWidget *parent) : QWidget(parent)
 void FocusMark::follow(QWidget *widget)
 {
     m_followed << widget;
+    widget->installEventFilter(this);
+}
+
+// A focused widget that moves or changes its size takes its frame along.
+bool FocusMark::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool placed = event->type() == QEvent::Move || event->type() == QEvent::Resize;
+    auto *widget = static_cast<QWidget *>(watched);
+    if (placed && widget->hasFocus())
+        moveTo(widget);
+    return QWidget::eventFilter(watched, event);
 }
 
 void FocusMark::moveTo(QWidget *focused)

@@ -52,7 +52,9 @@ void RangedNumberEdit::keyPressEvent(QKeyEvent *event)
 void RangedNumberEdit::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
-    if (const std::optional<qint64> number = readWholeNumber(text()))
+    // Rewritten only where the format changes it: a screen reader reads out every rewrite.
+    const std::optional<qint64> number = readWholeNumber(text());
+    if (number && textOf(*number) != text())
         writeText(textOf(*number));
     selectAll();
 }

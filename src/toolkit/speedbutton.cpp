@@ -44,9 +44,11 @@ void SpeedButton::SetLight(bool on)
     if (m_light == on)
         return;
     m_light = on;
-    setAccessibleDescription(on ? QStringLiteral("selected") : QString());
+    setChecked(on);
     update();
 }
+
+void SpeedButton::nextCheckState() {}
 
 SpeedButton *addSpeedButton(QWidget *parent, const char *name, const QString &caption,
                             const QRect &place, FontRole role)

@@ -11,6 +11,9 @@
 // over its face in and out, one step per fade interval; the lit state `Light` marks a
 // chosen button among several. Caption font, caption colour and enabled state may change
 // at any time.
+//
+// A checkable button tells assistive technology its checked state, which its owner sets
+// (a click leaves it alone); lighting a checkable button checks it.
 class SpeedButton : public QAbstractButton
 {
     Q_OBJECT
@@ -41,6 +44,7 @@ protected:
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void nextCheckState() override;
 
 private:
     static constexpr int fadeSteps = 8;

@@ -8,6 +8,7 @@
 #include "windowpart.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -164,7 +165,9 @@ private slots:
     void aboutGivesVersionLicenceAndWebAddress();
     void aboutAndHelpShowTheirTextWholeAtAnyFontSize_data();
     void aboutAndHelpShowTheirTextWholeAtAnyFontSize();
+    void helpAndAboutShowAndNameEveryFocus();
     void odometerKeysPressItsButtons();
+    void arrowsOnAWidthButtonChooseTheWidth();
     void calculateKeysWorkTheBoardAndChooseTheRadix();
     void typedCharactersReachTheBoardOnceFromAnyControl();
     void controlKeysSwitchPagesAndClose();
@@ -766,6 +769,49 @@ void TestMainWindow::aboutAndHelpShowTheirTextWholeAtAnyFontSize()
     }
 }
 
+void TestMainWindow::helpAndAboutShowAndNameEveryFocus()
+{
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QDialog *help = pressF1();
+    QVERIFY(help);
+    help->activateWindow();
+    QTRY_VERIFY(help->isActiveWindow());
+
+    // The help text marks its focus with the frame the pages use, also after a resize.
+    QWidget *guide = windowPart<QWidget>(help, "guide");
+    guide->setFocus();
+    QWidget *mark = windowPart<QWidget>(help, "focusMark");
+    QVERIFY(mark->isVisible());
+    QVERIFY(mark->geometry().contains(guide->geometry()));
+    QVERIFY(help->rect().contains(mark->geometry()));
+    help->resize(help->size() + QSize(40, 30));
+    QTRY_COMPARE(mark->geometry(), guide->geometry().adjusted(-2, -2, 2, 2));
+    auto *aboutButton = windowPart<QAbstractButton>(help, "aboutButton");
+    aboutButton->setFocus();
+    QVERIFY(!mark->isVisible());
+
+    // Every stop of Tab in the About window has a name a screen reader can say.
+    aboutButton->click();
+    auto *about = help->findChild<QDialog *>(QStringLiteral("about"));
+    QVERIFY(about);
+    about->activateWindow();
+    QTRY_VERIFY(about->isActiveWindow());
+    QSet<QWidget *> stops;
+    for (int step = 0; step < 8; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget *focused = QApplication::focusWidget();
+        QVERIFY(focused && focused->window() == about);
+        stops << focused;
+        const QString name =
+            QAccessible::queryAccessibleInterface(focused)->text(QAccessible::Name);
+        QVERIFY2(!name.isEmpty(), focused->metaObject()->className());
+        // A focused button is said with its name; text with links in it is not.
+        QCOMPARE(QAccessible::queryAccessibleInterface(focused)->role(), QAccessible::Button);
+    }
+    QCOMPARE(stops.size(), 3);
+}
+
 QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"
 
@@ -805,8 +851,8 @@ void TestMainWindow::odometerKeysPressItsButtons()
     type(QStringLiteral("^^"));
     QVERIFY(!Timer1->isActive());
 
-    // "#" opens the decimal entry; in the box the keys are its own, Return commits, and
-    // the focus stays on the page, where the next arrow steps rather than leaves.
+    // "#" opens the decimal entry; in the box the keys are its own but "#", Return commits,
+    // and the focus stays on the page, where the next arrow steps rather than leaves.
     auto *decenter = child<QLineEdit>("decenter");
     type(QStringLiteral("#"));
     QVERIFY(decenter->hasFocus());
@@ -825,8 +871,9 @@ void TestMainWindow::odometerKeysPressItsButtons()
     press(Qt::Key_Return);
     QVERIFY(decenter->hasFocus());
     QCOMPARE(decenter->text(), QStringLiteral("0"));
-    type(QStringLiteral("#"));
-    QVERIFY(decenter->isVisible());
+    type(QStringLiteral("5#"));
+    QVERIFY(!decenter->isVisible());
+    QCOMPARE(value("Od2"), 5u);
 
     // Left and Right on the focused hexadecimal odometer point at its digits as the mouse
     // does, lighting each digit's four binary digits; leaving the odometer puts them out.
@@ -857,6 +904,46 @@ void TestMainWindow::odometerKeysPressItsButtons()
     type(QStringLiteral("+#"));
     QCOMPARE(child<QTabBar>("tabs")->currentIndex(), 2);
     QVERIFY(!Timer1->isActive());
+}
+
+void TestMainWindow::arrowsOnAWidthButtonChooseTheWidth()
+{
+    activate();
+    auto *oneByte = child<QRadioButton>("RadioButton1");
+    auto *twoBytes = child<QRadioButton>("RadioButton2");
+    QVERIFY(oneByte->toolTip().contains(QLatin1String("Down or Right chooses 2 bytes")));
+    QVERIFY(twoBytes->toolTip().contains(QLatin1String("Up or Left chooses 1 Byte")));
+    press(Qt::Key_Up);
+    QCOMPARE(value("Od3"), 1u);
+    press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), oneByte);
+
+    // Each arrow chooses, and the focus goes with the choice; the value only starts again.
+    for (auto [key, chosen] : {std::pair{Qt::Key_Down, twoBytes},
+                               {Qt::Key_Down, twoBytes},
+                               {Qt::Key_Up, oneByte},
+                               {Qt::Key_Right, twoBytes},
+                               {Qt::Key_Left, oneByte},
+                               {Qt::Key_Up, oneByte}}) {
+        press(key);
+        QVERIFY(chosen->isChecked());
+        QCOMPARE(QApplication::focusWidget(), chosen);
+        QCOMPARE(value("Od3"), 0u);
+        QCOMPARE(child("Od1")->property("DigitCount").toInt(), chosen == oneByte ? 8 : 16);
+    }
+
+    // Elsewhere on the page Up and Down still step the value.
+    child("Od2")->setFocus();
+    press(Qt::Key_Down);
+    QCOMPARE(value("Od3"), 255u);
+    QVERIFY(oneByte->isChecked());
+
+    // The Table page's width buttons answer the arrows alike.
+    selectTab(2);
+    oneByte->setFocus();
+    press(Qt::Key_Right);
+    QVERIFY(twoBytes->isChecked());
+    QCOMPARE(child("grid")->property("RowCount").toInt(), 65537);
 }
 
 void TestMainWindow::calculateKeysWorkTheBoardAndChooseTheRadix()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/speedbutton.h"
 
+#include <QAccessible>
 #include <QEnterEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -59,6 +60,7 @@ private slots:
     void lightAndCaptionColourShowOnTheFace();
     void pointerLightFadesInAndOut();
     void disabledButtonIgnoresClicksAndGreysItsCaption();
+    void checkedStateIsTheOwnersAndFollowsTheLight();
 };
 
 void TestSpeedButton::clickingNeverTakesTheFocus()
@@ -137,6 +139,37 @@ void TestSpeedButton::disabledButtonIgnoresClicksAndGreysItsCaption()
     QTest::mouseClick(&button, Qt::LeftButton);
     QCOMPARE(clicks.count(), 1);
     QCOMPARE(captionPixel(button), QColor(30, 57, 91));
+}
+
+void TestSpeedButton::checkedStateIsTheOwnersAndFollowsTheLight()
+{
+    QWidget window;
+    auto *button = new SpeedButton(QStringLiteral("Hex #"), &window);
+    button->setCheckable(true);
+    QAccessibleInterface *reading = QAccessible::queryAccessibleInterface(button);
+    QVERIFY(reading->state().checkable);
+    QVERIFY(!reading->state().checked);
+
+    button->SetLight(true);
+    QVERIFY(reading->state().checked);
+    QCOMPARE(reading->text(QAccessible::Description), QString());
+    QSignalSpy clicks(button, &SpeedButton::clicked);
+    for (int click = 0; click < 2; ++click) {
+        button->click();
+        QVERIFY(button->isChecked());
+        QVERIFY(button->Light());
+    }
+    QCOMPARE(clicks.count(), 2);
+    button->SetLight(false);
+    QVERIFY(!reading->state().checked);
+    button->click();
+    QVERIFY(!reading->state().checked);
+
+    // A button that only lights is no check button.
+    SpeedButton plain(QStringLiteral("+"));
+    plain.SetLight(true);
+    QVERIFY(!QAccessible::queryAccessibleInterface(&plain)->state().checkable);
+    QVERIFY(!plain.isChecked());
 }
 
 QTEST_MAIN(TestSpeedButton)

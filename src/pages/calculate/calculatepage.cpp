@@ -236,6 +236,9 @@ void CalculatePage::buildButtons()
     W7SpeedButton9 =
         addButton("W7SpeedButton9", "Hex #", {23, 111, 90, 27}, FontRole::RadixButtonCaption,
                   tr("Hexadecimal numbers"), tr("Start a problem in hexadecimal (Alt+H)"));
+    // The lit radix button reads as the checked one of the three.
+    for (SpeedButton *radixButton : {W7SpeedButton5, W7SpeedButton8, W7SpeedButton9})
+        radixButton->setCheckable(true);
     W7SpeedButton7 = addButton("W7SpeedButton7", "-", {28, 161, 34, 27},
                                FontRole::PushButtonCaption, tr("Work the difference"),
                                tr("Subtract the second number from the first (key -)"));

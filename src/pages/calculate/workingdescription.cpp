@@ -8,12 +8,14 @@
 namespace {
 
 // The digits of a row from its leftmost written cell, spaced so that each is read alone.
-QString spokenRow(const ColumnBoard &board, unsigned row)
+// Without its zeros a row reads from its first other digit, as the number was typed.
+QString spokenRow(const ColumnBoard &board, unsigned row, bool zerosLead = true)
 {
     QStringList digits;
     for (unsigned column = row == 3 ? 5 : 4; column >= 1; --column) {
         const char digit = board.cell(row, column);
-        if (digit != ' ' || !digits.isEmpty())
+        const bool leading = digit == ' ' || (!zerosLead && digit == '0' && column > 1);
+        if (!leading || !digits.isEmpty())
             digits << QString(QLatin1Char(digit == ' ' ? '0' : digit));
     }
     return digits.join(QLatin1Char(' '));
@@ -29,6 +31,33 @@ QString spokenColumns(const QList<unsigned> &columns)
         return QStringLiteral("column ") + last;
     return QStringLiteral("columns ") + numbers.join(QStringLiteral(", ")) +
            QStringLiteral(" and ") + last;
+}
+
+// The columns that carried (a sum) or lent (a difference), as a clause after the working.
+QString spokenMarks(const ColumnBoard &board, bool sum)
+{
+    QList<unsigned> marked;
+    for (unsigned column = 2; column <= (sum ? 5u : 4u); ++column) {
+        if (sum ? board.topMarkShown(column) : board.struck(column))
+            marked << column;
+    }
+    if (marked.isEmpty())
+        return {};
+    return (sum ? QStringLiteral("; carried into ") : QStringLiteral("; borrowed from ")) +
+           spokenColumns(marked);
+}
+
+// A difference whose numbers changed places: the board shows the larger one on top, so
+// the sentence says so before the working and gives the sign after it.
+QString spokenExchangedDifference(const ColumnBoard &board)
+{
+    const QString first = spokenRow(board, 2, false);
+    const QString second = spokenRow(board, 1, false);
+    const QString result = spokenRow(board, 3);
+    return first + QStringLiteral(" minus ") + second +
+           QStringLiteral(": the second number is larger, so ") + second +
+           QStringLiteral(" minus ") + first + QStringLiteral(" equals ") + result +
+           QStringLiteral(", and the result is negative: minus ") + result;
 }
 
 } // namespace
@@ -49,18 +78,9 @@ QString describeWorking(const ColumnBoard &board)
     if (sign != '+' && sign != '-')
         return {};
     const bool sum = sign == '+';
-    QString sentence =
-        spokenRow(board, 1) + (sum ? QStringLiteral(" plus ") : QStringLiteral(" minus ")) +
-        spokenRow(board, 2) + QStringLiteral(" equals ") +
-        (board.minusShown() ? QStringLiteral("minus ") : QString()) + spokenRow(board, 3);
-    QList<unsigned> marked;
-    for (unsigned column = 2; column <= (sum ? 5u : 4u); ++column) {
-        if (sum ? board.topMarkShown(column) : board.struck(column))
-            marked << column;
-    }
-    if (!marked.isEmpty()) {
-        sentence += (sum ? QStringLiteral("; carried into ") : QStringLiteral("; borrowed from ")) +
-                    spokenColumns(marked);
-    }
-    return sentence;
+    if (!sum && board.minusShown())
+        return spokenExchangedDifference(board) + spokenMarks(board, sum);
+    return spokenRow(board, 1) + (sum ? QStringLiteral(" plus ") : QStringLiteral(" minus ")) +
+           spokenRow(board, 2) + QStringLiteral(" equals ") + spokenRow(board, 3) +
+           spokenMarks(board, sum);
 }

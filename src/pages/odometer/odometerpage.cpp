@@ -118,7 +118,7 @@ OdometerPage::OdometerPage(QWidget *parent) : QWidget(parent)
     makeValueLabel(this, "Label1", "Binary:", {125, 70, 46, 16});
     Od1 = makeOdometer(this, "Od1", btBinary, 69);
     makeValueLabel(this, "Label3", "Octal:", {125, 105, 38, 16});
-    makeValueLabel(this, "Label4", "Decimal:", {125, 145, 54, 16});
+    QLabel *decimalCaption = makeValueLabel(this, "Label4", "Decimal:", {125, 145, 54, 16});
     makeValueLabel(this, "Label2", "Hexadecimal:", {125, 182, 85, 16});
     Od2 = makeOdometer(this, "Od2", btOctal, 105);
     Od4 = makeOdometer(this, "Od4", btHexadecimal, 180);
@@ -147,7 +147,10 @@ OdometerPage::OdometerPage(QWidget *parent) : QWidget(parent)
     decenter = new RangedNumberEdit(this);
     decenter->setObjectName(QStringLiteral("decenter"));
     decenter->setAccessibleName(QStringLiteral("Decimal value"));
-    decenter->setToolTip(tr("The value in decimal: Return takes it"));
+    decenter->setToolTip(tr("The value in decimal: Return or # takes it, Escape leaves it"));
+    // A screen reader names the box by its label as well as by its own name.
+    decimalCaption->setBuddy(decenter);
+    decenter->installEventFilter(this);
     decenter->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     decenter->SetCheckRange(true);
     decenter->SetDisplayFormat(QStringLiteral(",0;(,0)"));
@@ -402,6 +405,25 @@ void OdometerPage::W7SpeedButton4Click()
     decenter->show();
     decenter->setText(QString::number(Od3->Value()));
     decenter->setFocus();
+}
+
+// In the decimal entry box "#" takes the value as the "#" button does, and Escape closes
+// the box with the value as it stands; neither reaches the box's text.
+bool OdometerPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != decenter || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->text() == u"#") {
+        W7SpeedButton4Click();
+        return true;
+    }
+    if (key->key() == Qt::Key_Escape) {
+        decenter->setText(QString::number(Od3->Value()));
+        decenterExit();
+        return true;
+    }
+    return false;
 }
 
 void OdometerPage::Od3MouseDown()

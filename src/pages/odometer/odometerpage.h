@@ -72,6 +72,9 @@ public:
     // The direction of automatic counting; kept when counting stops.
     bool CountUp() const { return m_countUp; }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void connectHandlers();
     void pressCountButton(bool up);

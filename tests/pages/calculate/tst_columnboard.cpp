@@ -2,6 +2,7 @@
 #include "pages/calculate/columnboard.h"
 #include "pages/calculate/columnworking.h"
 #include "pages/calculate/digitrules.h"
+#include "pages/calculate/workingdescription.h"
 
 #include <QTest>
 
@@ -35,6 +36,7 @@ private slots:
     void borrowMarksStrikeAndComeOffAgain();
     void clearingKeepsOrBlanksTheOperands();
     void aligningMovesTheTypedDigitsRight();
+    void workingsReadAsTrueSentences();
 };
 
 void TestColumnBoard::digitsWriteAndReadBack()
@@ -191,6 +193,36 @@ void TestColumnBoard::aligningMovesTheTypedDigitsRight()
     alignRow(empty, 2, 4, 8);
     QCOMPARE(Row(empty, 2), QByteArray("   0"));
     QCOMPARE(Row(empty, 1), QByteArray("    "));
+}
+
+void TestColumnBoard::workingsReadAsTrueSentences()
+{
+    const auto spoken = [](const char *first, char sign, const char *second, unsigned radix) {
+        ColumnBoard board;
+        fill(board, 1, first, radix);
+        fill(board, 2, second, radix);
+        board.setOperatorSign(sign);
+        (sign == '+' ? workSum : workDifference)(board, radix);
+        return describeWorking(board);
+    };
+    QCOMPARE(describeWorking(ColumnBoard()), QString());
+    QCOMPARE(spoken("FFFF", '+', "   1", 16),
+             QStringLiteral("F F F F plus 1 equals 1 0 0 0 0; carried into columns 2, 3, 4 and 5"));
+    QCOMPARE(spoken(" 100", '-', "   1", 8),
+             QStringLiteral("1 0 0 minus 1 equals 7 7; borrowed from columns 2 and 3"));
+    QCOMPARE(spoken("   7", '-', "   7", 10), QStringLiteral("7 minus 7 equals 0"));
+    // The smaller number first: the board works the larger one minus it and marks the
+    // result negative, and so does the sentence.
+    QCOMPARE(spoken("   1", '-', "1000", 10),
+             QStringLiteral("1 minus 1 0 0 0: the second number is larger, so 1 0 0 0 minus 1 "
+                            "equals 9 9 9, and the result is negative: minus 9 9 9; borrowed "
+                            "from columns 2, 3 and 4"));
+    QCOMPARE(spoken("   0", '-', "  A0", 16),
+             QStringLiteral("0 minus A 0: the second number is larger, so A 0 minus 0 equals A "
+                            "0, and the result is negative: minus A 0"));
+    // Typed leading zeros read as typed where the numbers keep their places.
+    QCOMPARE(spoken("0012", '-', "0003", 8), QStringLiteral("0 0 1 2 minus 0 0 0 3 equals 7; "
+                                                            "borrowed from column 2"));
 }
 
 QTEST_APPLESS_MAIN(TestColumnBoard)

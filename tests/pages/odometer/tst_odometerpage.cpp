@@ -503,6 +503,24 @@ void TestOdometerPage::hashAgainOrLeavingTheBoxCommitsToo()
     QVERIFY(!decenter->hasFocus());
     QVERIFY(!decenter->isVisible());
     QVERIFY_ALL_AT(255);
+
+    // "#" typed in the box takes the value as the button does, and is no part of the text.
+    press("W7SpeedButton4");
+    QTest::keyClicks(decenter, QStringLiteral("42#"));
+    QVERIFY(!decenter->isVisible());
+    QVERIFY_ALL_AT(42);
+    QCOMPARE(QApplication::focusWidget(), od(3));
+    QCOMPARE(decenter->text(), QStringLiteral("42"));
+
+    // Escape closes the box and leaves the value as it was, the focus on the odometer.
+    press("W7SpeedButton4");
+    QTest::keyClicks(decenter, QStringLiteral("7"));
+    QTest::keyClick(decenter, Qt::Key_Escape);
+    QVERIFY(!decenter->isVisible());
+    QVERIFY_ALL_AT(42);
+    QCOMPARE(QApplication::focusWidget(), od(3));
+    press("W7SpeedButton4");
+    QCOMPARE(decenter->text(), QStringLiteral("42"));
 }
 
 void TestOdometerPage::lettersTypedOrPastedAreRefused()
