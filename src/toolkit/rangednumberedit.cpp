@@ -52,6 +52,11 @@ void RangedNumberEdit::keyPressEvent(QKeyEvent *event)
 void RangedNumberEdit::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
+    showForEditing();
+}
+
+void RangedNumberEdit::showForEditing()
+{
     // Rewritten only where the format changes it: a screen reader reads out every rewrite.
     const std::optional<qint64> number = readWholeNumber(text());
     if (number && textOf(*number) != text())

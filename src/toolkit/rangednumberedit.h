@@ -28,6 +28,9 @@ public:
     // The most characters the user may type; separators of the display format do not count.
     int MaxLength() const;
     void SetMaxLength(int length);
+    // Shows the text as a box that has just taken the focus does: in the display format,
+    // all of it selected so that typing replaces it.
+    void showForEditing();
 
 signals:
     // Every typed character, before the box's own filtering.

@@ -89,7 +89,7 @@ class Orca:
 
     def speech(self):
         with open(self.log, encoding="utf-8", errors="replace") as log:
-            return re.findall(r"SPEECH OUTPUT: '(.*)'", log.read())
+            return re.findall(r"SPEECH OUTPUT: '(.*)' ?\{'established", log.read())
 
     def heard(self, *expected):
         """Waits until Orca has said each expected text since the last call; its log is
@@ -166,6 +166,10 @@ def story(frame, orca):
 
     keys("Tab", "Tab", "Tab", "Tab", "Tab", "Right", "Right")
     orca.heard("Hexadecimal, 0 0 label", "notification Hexadecimal digit 0, binary 0 0 0 0")
+    keys("numbersign")
+    orca.heard("Decimal: text")
+    keys("7", "Return")
+    orca.heard("notification Decimal, 0 0 7")
 
     keys("ctrl+Tab")
     orca.heard("notification Hexadecimal numbers. Enter first number")
@@ -188,6 +192,9 @@ def story(frame, orca):
     check(sum(1 for event in heard
               if event[0].endswith("accessible-description") and event[3] == working), 1,
           "description changes heard for the line under the board")
+    keys("alt+h", "1", "Return", "1", "0", "0", "0", "minus")
+    orca.heard("notification 1 minus 1 0 0 0: the second number is larger, so 1 0 0 0 minus 1 "
+               "equals F F F, and the result is negative: minus F F F")
 
     keys("ctrl+Next", "Tab", "Tab")
     box = named(frame, "Jump to value")

@@ -402,9 +402,12 @@ void OdometerPage::W7SpeedButton4Click()
         AdvEdit1KeyPress(enterKey);
         return;
     }
+    // The focus goes in before the text: a screen reader that hears the text change first
+    // takes that for the focus and reads the text alone, never the box's name.
     decenter->show();
-    decenter->setText(QString::number(Od3->Value()));
     decenter->setFocus();
+    decenter->setText(QString::number(Od3->Value()));
+    decenter->showForEditing();
 }
 
 // In the decimal entry box "#" takes the value as the "#" button does, and Escape closes
