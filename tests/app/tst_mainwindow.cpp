@@ -120,17 +120,34 @@ void addEveryStyleRow()
     }
 }
 
-// The window under the style, built anew so that every part takes the style.
-std::unique_ptr<Tfbases> windowUnderStyle(const QString &style)
+// The window under the style, built anew so that every part takes the style; the usual
+// style comes back when it goes.
+class WindowUnderStyle
 {
-    QApplication::setStyle(QStyleFactory::create(style));
-    auto styled = std::make_unique<Tfbases>();
-    styled->show();
-    styled->activateWindow();
-    if (!QTest::qWaitForWindowActive(styled.get()))
-        qWarning("the window did not become active");
-    return styled;
-}
+public:
+    explicit WindowUnderStyle(const QString &style) : m_usualStyle(QApplication::style()->name())
+    {
+        QApplication::setStyle(QStyleFactory::create(style));
+        m_window = std::make_unique<Tfbases>();
+        m_window->show();
+        m_window->activateWindow();
+        if (!QTest::qWaitForWindowActive(m_window.get()))
+            qWarning("the window did not become active");
+    }
+    ~WindowUnderStyle()
+    {
+        m_window.reset();
+        QApplication::setStyle(QStyleFactory::create(m_usualStyle));
+    }
+    WindowUnderStyle(const WindowUnderStyle &) = delete;
+    WindowUnderStyle &operator=(const WindowUnderStyle &) = delete;
+
+    Tfbases *get() const { return m_window.get(); }
+
+private:
+    QString m_usualStyle;
+    std::unique_ptr<Tfbases> m_window;
+};
 
 } // namespace
 
@@ -346,10 +363,7 @@ void TestMainWindow::radioIndicatorsStayInsideTheirButtons_data()
 void TestMainWindow::radioIndicatorsStayInsideTheirButtons()
 {
     QFETCH(QString, style);
-    const QString usualStyle = QApplication::style()->name();
-    const auto restore =
-        qScopeGuard([&] { QApplication::setStyle(QStyleFactory::create(usualStyle)); });
-    const std::unique_ptr<Tfbases> styled = windowUnderStyle(style);
+    const WindowUnderStyle styled(style);
     QList<QRect> indicators;
     for (const char *name : {"RadioButton1", "RadioButton2"}) {
         const auto *button = windowPart<QRadioButton>(styled.get(), name);
@@ -379,10 +393,7 @@ void TestMainWindow::tabFocusFrameLeavesTheCaptionClear_data()
 void TestMainWindow::tabFocusFrameLeavesTheCaptionClear()
 {
     QFETCH(QString, style);
-    const QString usualStyle = QApplication::style()->name();
-    const auto restore =
-        qScopeGuard([&] { QApplication::setStyle(QStyleFactory::create(usualStyle)); });
-    const std::unique_ptr<Tfbases> styled = windowUnderStyle(style);
+    const WindowUnderStyle styled(style);
     auto *tabs = windowPart<QTabBar>(styled.get(), "tabs");
     const auto inkIn = [tabs](bool focused) {
         focused ? tabs->setFocus() : tabs->clearFocus();
