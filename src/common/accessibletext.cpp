@@ -54,11 +54,13 @@ void announce(QWidget *within, const QString &message)
     if (!within->isVisible()) // a page out of sight says nothing
         return;
     QWidget *window = within->window();
-    auto *announcement = window->findChild<Announcement *>(QStringLiteral("announcement"),
-                                                           Qt::FindDirectChildrenOnly);
-    if (!announcement)
-        announcement = new Announcement(window);
-    announcement->add(message);
+    for (QObject *child : window->children()) {
+        if (auto *announcement = dynamic_cast<Announcement *>(child)) {
+            announcement->add(message);
+            return;
+        }
+    }
+    (new Announcement(window))->add(message);
 }
 
 void announceNameChangeOnce(QWidget *widget)

@@ -457,8 +457,9 @@ void CalculatePage::showEntry()
         SetCursor(move.row, move.column, move.on);
     showBoard();
     hint1->setText(promptText(m_entry.prompt()));
-    hint1->setAccessibleName(spokenPrompt(m_entry.prompt()));
-    // The setter tells of every call, a repeated text as well.
+    // The accessibility setters tell of every call, a repeated text as well.
+    if (const QString prompt = spokenPrompt(m_entry.prompt()); hint1->accessibleName() != prompt)
+        hint1->setAccessibleName(prompt);
     const QString working = describeWorking(board());
     if (hint1->accessibleDescription() != working) {
         hint1->setAccessibleDescription(working);
