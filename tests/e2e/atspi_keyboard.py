@@ -42,8 +42,10 @@ def pump(seconds):
 
 
 def start_display():
+    # No reset when a client leaves: the accessibility bus launcher leaves at once, and a
+    # server resetting then turns away the window manager starting beside it.
     server = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1280x1024x24",
-                               "-nolisten", "tcp"], stdout=subprocess.PIPE)
+                               "-nolisten", "tcp", "-noreset"], stdout=subprocess.PIPE)
     display = ":" + server.stdout.readline().decode().strip()
     os.environ["DISPLAY"] = display
     manager = subprocess.Popen(["openbox"], stderr=subprocess.DEVNULL)
