@@ -1,12 +1,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian packages the program needs to build and run, and those its tests add.
 # shellcheck shell=bash
-# What the installed program needs beside its libraries: the stand-in faces and the opener
-# of the logo's web address. The Debian package's Depends line reads this line, so keep
+# What the installed program needs beside its libraries: the stand-in faces, the opener
+# of the logo's web address and Qt's own texts in the desktop's language. The Debian package's Depends line reads this line, so keep
 # the list on it.
-RUNTIME_PACKAGES=(fonts-freefont-ttf fonts-comic-neue xdg-utils)
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-                libxcb1-dev "${RUNTIME_PACKAGES[@]}")
+RUNTIME_PACKAGES=(fonts-freefont-ttf fonts-comic-neue xdg-utils qt6-translations-l10n)
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-tools-dev
+                qt6-l10n-tools libgl-dev libxcb1-dev "${RUNTIME_PACKAGES[@]}")
 # What packs the program into a Debian package and checks it (scripts/build-package.sh).
 PACKAGE_PACKAGES=(dpkg-dev file lintian)
 # What drives the program in a private X session and takes its pictures (the real-window

@@ -23,7 +23,7 @@ constexpr int charactersPerLine = 58;
 
 QString aboutText(const QString &licence)
 {
-    return QStringLiteral(
+    return AboutWindow::tr(
                "<h3>Quorvel %1</h3>"
                "<p>A teaching program that shows whole numbers in binary, octal, decimal "
                "and hexadecimal.</p>"
@@ -47,7 +47,7 @@ QString licenceAddress(const QString &localCopy)
 AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("about"));
-    setWindowTitle(QStringLiteral("About Quorvel"));
+    setWindowTitle(tr("About Quorvel"));
 
     auto *logo = new QLabel(this);
     logo->setPixmap(devicePicture(QStringLiteral(":/pictures/logo.jpg")));

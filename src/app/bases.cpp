@@ -2,8 +2,10 @@
 #include "app/basesu.h"
 #include "app/displaystart.h"
 #include "app/firstframe.h"
+#include "app/languages.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdio>
 #include <cstdlib>
@@ -41,6 +43,7 @@ int main(int, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
     // The desktop finds the menu entry and icon of the window by this name.
     QApplication::setDesktopFileName(QStringLiteral("org.quorvel.Quorvel"));
+    installLanguage(QLocale::system().uiLanguages());
     Tfbases fbases;
     fbases.show();
     // The first frame comes first; what can wait follows as soon as it is drawn.

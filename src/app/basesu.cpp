@@ -59,7 +59,7 @@ Tfbases::Tfbases(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("fbases"));
     // The top bar reads first, then the one page in view.
     setAccessibleReadingOrder(this, QAccessible::Window, {QStringLiteral("Panel1")});
-    setWindowTitle(QStringLiteral("Numeric Formats"));
+    setWindowTitle(tr("Numeric Formats"));
     setWindowIcon(builtInWindowIcon());
     setAutoFillBackground(true);
     setPalette(windowPalette());
@@ -103,7 +103,7 @@ void Tfbases::buildTopBar()
     Image1->setPictureFile(QStringLiteral(":/pictures/logo.jpg"));
     Image1->setCursor(Qt::PointingHandCursor);
     setAccessibleRole(Image1, QAccessible::Link, [image = Image1] { emit image->clicked(); });
-    Image1->setAccessibleName(QStringLiteral("Quorvel web page"));
+    Image1->setAccessibleName(tr("Quorvel web page"));
     Image1->setToolTip(tr("Open the Quorvel web page"));
     connect(Image1, &PictureBox::clicked, this, &Tfbases::Image1Click);
 
@@ -120,18 +120,15 @@ void Tfbases::buildTopBar()
     tabs = new FaceTabBar(look, Panel1);
     tabs->setObjectName(QStringLiteral("tabs"));
     tabs->setGeometry(150, 9, 291, 39);
-    for (const char *caption : {"Odometer", "Calculate", "Table"})
-        tabs->addTab(QString::fromLatin1(caption));
+    for (const QString &caption : {tr("Odometer"), tr("Calculate"), tr("Table")})
+        tabs->addTab(caption);
     tabs->setCurrentIndex(OdometerTab);
     tabs->setToolTip(tr("Choose a page (Ctrl+Tab, Ctrl+Page Down, Ctrl+Page Up)"));
     connect(tabs, &QTabBar::currentChanged, this, &Tfbases::tabsChanged);
 
-    RadioButton1 =
-        makeRadioButton(Panel1, "RadioButton1", QStringLiteral("1 Byte"), QRect(377, 4, 57, 17));
-    RadioButton2 =
-        makeRadioButton(Panel1, "RadioButton2", QStringLiteral("2 bytes"), QRect(377, 20, 65, 17));
-    RadioButton3 =
-        makeRadioButton(Panel1, "RadioButton3", QStringLiteral("4 bytes"), QRect(456, 4, 65, 17));
+    RadioButton1 = makeRadioButton(Panel1, "RadioButton1", tr("1 Byte"), QRect(377, 4, 57, 17));
+    RadioButton2 = makeRadioButton(Panel1, "RadioButton2", tr("2 bytes"), QRect(377, 20, 65, 17));
+    RadioButton3 = makeRadioButton(Panel1, "RadioButton3", tr("4 bytes"), QRect(456, 4, 65, 17));
     RadioButton3->hide();
     RadioButton1->setToolTip(
         tr("Values of one byte: 0 to 255, or -128 to 127 (Down or Right chooses 2 bytes)"));
@@ -148,7 +145,7 @@ void Tfbases::buildTopBar()
     center = new WholeNumberEdit(Panel1);
     center->setObjectName(QStringLiteral("center"));
     center->setGeometry(682, 13, 60, 21);
-    center->setAccessibleName(QStringLiteral("Jump to value"));
+    center->setAccessibleName(tr("Jump to value"));
     center->setToolTip(tr("Type a value and press Return to show its row"));
     // The bar reads what lies in sight: the jump-to box only where the window reaches it.
     setAccessibleReadingOrder(Panel1, QAccessible::Client, {});

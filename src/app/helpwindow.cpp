@@ -3,10 +3,10 @@
 
 #include "app/aboutwindow.h"
 #include "app/guidesection.h"
+#include "app/languages.h"
 #include "toolkit/focusmark.h"
 
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QFontMetrics>
 #include <QPushButton>
 #include <QScreen>
@@ -16,18 +16,9 @@
 
 namespace {
 
-// The guide's own heading, whose opening text serves every page.
-const char *const guideTitle = "Using Quorvel";
 // The window's first size, in average characters and lines of its font.
 constexpr int charactersPerLine = 72;
 constexpr int linesInView = 26;
-
-QString compiledInGuide()
-{
-    QFile guide(QStringLiteral(":/guide.md"));
-    guide.open(QIODevice::ReadOnly);
-    return QString::fromUtf8(guide.readAll());
-}
 
 } // namespace
 
@@ -35,15 +26,14 @@ HelpWindow::HelpWindow(QTabBar *pageTabs, QWidget *parent)
     : QDialog(parent), m_pageTabs(pageTabs), m_guideText(compiledInGuide())
 {
     setObjectName(QStringLiteral("help"));
-    setWindowTitle(QStringLiteral("Quorvel Help"));
+    setWindowTitle(tr("Quorvel Help"));
 
     m_guide = new QTextBrowser(this);
     m_guide->setObjectName(QStringLiteral("guide"));
     (new FocusMark(this))->follow(m_guide);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton *about =
-        buttons->addButton(QStringLiteral("&About Quorvel"), QDialogButtonBox::ActionRole);
+    QPushButton *about = buttons->addButton(tr("&About Quorvel"), QDialogButtonBox::ActionRole);
     about->setObjectName(QStringLiteral("aboutButton"));
     connect(about, &QPushButton::clicked, this, &HelpWindow::showAbout);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -86,7 +76,8 @@ void HelpWindow::placeBeside(const QWidget *mainWindow)
 
 void HelpWindow::showPage(int index)
 {
-    const QString title = QLatin1String(guideTitle);
+    // The guide's own heading, whose opening text serves every page.
+    const QString title = tr("Using Quorvel");
     m_guide->setMarkdown(guideSection(m_guideText, m_pageTabs->tabText(index)) +
                          QLatin1String("\n\n### ") + title + QLatin1String("\n\n") +
                          guideIntroduction(m_guideText, title));

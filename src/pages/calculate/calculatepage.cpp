@@ -30,13 +30,13 @@ QString promptText(OperandEntry::Prompt prompt)
 {
     switch (prompt) {
     case OperandEntry::Prompt::SelectRadix:
-        return QStringLiteral("Select Radix");
+        return CalculatePage::tr("Select Radix");
     case OperandEntry::Prompt::FirstNumber:
-        return QStringLiteral("Enter first number");
+        return CalculatePage::tr("Enter first number");
     case OperandEntry::Prompt::SecondNumber:
-        return QStringLiteral("Enter second number");
+        return CalculatePage::tr("Enter second number");
     case OperandEntry::Prompt::ChooseOperation:
-        return QStringLiteral("Click + or -");
+        return CalculatePage::tr("Click + or -");
     case OperandEntry::Prompt::None:
         break;
     }
@@ -147,12 +147,12 @@ void CalculatePage::buildBoard()
     const QFont strikeFont = roleFont(FontRole::BoardStrike);
     const QColor textColor = palette().color(QPalette::WindowText);
     const auto addCell = [&](unsigned row, unsigned column) {
-        static const char *const rowNames[] = {"", "First number", "Second number", "Result"};
+        const QString rowNames[] = {{}, tr("First number"), tr("Second number"), tr("Result")};
         const QByteArray name = "c" + QByteArray::number(row * 10 + column);
         m_cells[row * 10 + column] =
             addLabel(name.constData(), cellLeft(column), cellTop(row), digitFont, textColor);
         m_cells[row * 10 + column]->setAccessibleName(
-            QStringLiteral("%1, column %2").arg(QLatin1String(rowNames[row])).arg(column));
+            tr("%1, column %2").arg(rowNames[row]).arg(column));
     };
     for (unsigned row = 1; row <= 3; ++row) {
         for (unsigned column = OperandEntry::operandColumns; column >= 1; --column)
@@ -175,20 +175,18 @@ void CalculatePage::buildBoard()
         const QByteArray name = "r" + QByteArray::number(column);
         m_topMarks[column] =
             addLabel(name.constData(), cellLeft(column) + 5, 4, markFont, markColor);
-        m_topMarks[column]->setAccessibleName(QStringLiteral("Mark above column %1").arg(column));
+        m_topMarks[column]->setAccessibleName(tr("Mark above column %1").arg(column));
     };
     const auto addBorrowMark = [&](unsigned column) {
         const QByteArray name = "b" + QByteArray::number(column);
         m_borrowMarks[column] =
             addLabel(name.constData(), cellLeft(column) - 12, 25, markFont, markColor);
-        m_borrowMarks[column]->setAccessibleName(
-            QStringLiteral("Borrow mark of column %1").arg(column));
+        m_borrowMarks[column]->setAccessibleName(tr("Borrow mark of column %1").arg(column));
     };
     const auto addStrike = [&](unsigned column, int left) {
         const QByteArray name = "x" + QByteArray::number(column);
         m_strikes[column] = addLabel(name.constData(), left, 25, strikeFont, markColor);
-        m_strikes[column]->setAccessibleName(
-            QStringLiteral("Strike-through of column %1").arg(column));
+        m_strikes[column]->setAccessibleName(tr("Strike-through of column %1").arg(column));
         m_strikes[column]->setCaption(u'/');
     };
     addTopMark(4);
@@ -204,13 +202,13 @@ void CalculatePage::buildBoard()
     addTopMark(5);
 
     op = addLabel("op", 135, 76, digitFont, textColor);
-    op->setAccessibleName(QStringLiteral("Operation"));
+    op->setAccessibleName(tr("Operation"));
     hint1 = addLabel("hint1", 135, 235, roleFont(FontRole::BoardHint), hintColor);
     hint1->setAutoSize(false);
     hint1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     hint1->resize(217, 16);
     minus = addLabel("minus", 130, 149, digitFont, minusColor);
-    minus->setAccessibleName(QStringLiteral("Negative result"));
+    minus->setAccessibleName(tr("Negative result"));
     minus->setCaption(u'-');
     minus2 = addPictureBox(this, "minus2", {340, 44}, QStringLiteral(":/pictures/minus2.png"));
 }
@@ -220,31 +218,31 @@ void CalculatePage::buildButtons()
     addPictureBox(this, "AdvGDIPPicture5", {8, 30},
                   QStringLiteral(":/pictures/calculate-buttons.png"));
     // The caption stays the layout's; assistive technology reads the button by what it does.
-    const auto addButton = [this](const char *name, const char *caption, QRect place, FontRole role,
-                                  const QString &action, const QString &tip) {
-        SpeedButton *button = addSpeedButton(this, name, QLatin1String(caption), place, role);
+    const auto addButton = [this](const char *name, const QString &caption, QRect place,
+                                  FontRole role, const QString &action, const QString &tip) {
+        SpeedButton *button = addSpeedButton(this, name, caption, place, role);
         button->setAccessibleName(action);
         button->setToolTip(tip);
         return button;
     };
     W7SpeedButton5 =
-        addButton("W7SpeedButton5", "Octal #", {23, 45, 90, 27}, FontRole::RadixButtonCaption,
+        addButton("W7SpeedButton5", tr("Octal #"), {23, 45, 90, 27}, FontRole::RadixButtonCaption,
                   tr("Octal numbers"), tr("Start a problem in octal (Alt+O)"));
     W7SpeedButton8 =
-        addButton("W7SpeedButton8", "Decimal #", {23, 78, 90, 27}, FontRole::RadixButtonCaption,
+        addButton("W7SpeedButton8", tr("Decimal #"), {23, 78, 90, 27}, FontRole::RadixButtonCaption,
                   tr("Decimal numbers"), tr("Start a problem in decimal (Alt+D)"));
     W7SpeedButton9 =
-        addButton("W7SpeedButton9", "Hex #", {23, 111, 90, 27}, FontRole::RadixButtonCaption,
+        addButton("W7SpeedButton9", tr("Hex #"), {23, 111, 90, 27}, FontRole::RadixButtonCaption,
                   tr("Hexadecimal numbers"), tr("Start a problem in hexadecimal (Alt+H)"));
     // The lit radix button reads as the checked one of the three.
     for (SpeedButton *radixButton : {W7SpeedButton5, W7SpeedButton8, W7SpeedButton9})
         radixButton->setCheckable(true);
-    W7SpeedButton7 = addButton("W7SpeedButton7", "-", {28, 161, 34, 27},
+    W7SpeedButton7 = addButton("W7SpeedButton7", QStringLiteral("-"), {28, 161, 34, 27},
                                FontRole::PushButtonCaption, tr("Work the difference"),
                                tr("Subtract the second number from the first (key -)"));
-    W7SpeedButton6 =
-        addButton("W7SpeedButton6", "+", {76, 161, 34, 27}, FontRole::PushButtonCaption,
-                  tr("Work the sum"), tr("Add the two numbers (key +)"));
+    W7SpeedButton6 = addButton("W7SpeedButton6", QStringLiteral("+"), {76, 161, 34, 27},
+                               FontRole::PushButtonCaption, tr("Work the sum"),
+                               tr("Add the two numbers (key +)"));
     connect(W7SpeedButton5, &SpeedButton::clicked, this, &CalculatePage::W7SpeedButton5Click);
     connect(W7SpeedButton8, &SpeedButton::clicked, this, &CalculatePage::W7SpeedButton8Click);
     connect(W7SpeedButton9, &SpeedButton::clicked, this, &CalculatePage::W7SpeedButton9Click);

@@ -13,7 +13,7 @@ void FittingLabel::setCaption(QChar character)
     setText(QString(character));
     // A named label is a place on the board; what it holds is read as its description.
     if (!accessibleName().isEmpty())
-        setAccessibleDescription(character == u' ' ? QStringLiteral("blank") : QString(character));
+        setAccessibleDescription(character == u' ' ? tr("blank") : QString(character));
     fit();
 }
 

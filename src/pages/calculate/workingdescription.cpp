@@ -3,9 +3,15 @@
 
 #include "pages/calculate/columnboard.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
+
+struct WorkingDescription
+{
+    Q_DECLARE_TR_FUNCTIONS(WorkingDescription)
+};
 
 // The digits of a row from its leftmost written cell, spaced so that each is read alone.
 // Without its zeros a row reads from its first other digit, as the number was typed.
@@ -28,9 +34,9 @@ QString spokenColumns(const QList<unsigned> &columns)
         numbers << QString::number(column);
     const QString last = numbers.takeLast();
     if (numbers.isEmpty())
-        return QStringLiteral("column ") + last;
-    return QStringLiteral("columns ") + numbers.join(QStringLiteral(", ")) +
-           QStringLiteral(" and ") + last;
+        return WorkingDescription::tr("column %1").arg(last);
+    return WorkingDescription::tr("columns %1 and %2")
+        .arg(numbers.join(QStringLiteral(", ")), last);
 }
 
 // The columns that carried (a sum) or lent (a difference), as a clause after the working.
@@ -43,8 +49,9 @@ QString spokenMarks(const ColumnBoard &board, bool sum)
     }
     if (marked.isEmpty())
         return {};
-    return (sum ? QStringLiteral("; carried into ") : QStringLiteral("; borrowed from ")) +
-           spokenColumns(marked);
+    return (sum ? WorkingDescription::tr("; carried into %1")
+                : WorkingDescription::tr("; borrowed from %1"))
+        .arg(spokenColumns(marked));
 }
 
 // A difference whose numbers changed places: the board shows the larger one on top, so
@@ -54,10 +61,9 @@ QString spokenExchangedDifference(const ColumnBoard &board)
     const QString first = spokenRow(board, 2, false);
     const QString second = spokenRow(board, 1, false);
     const QString result = spokenRow(board, 3);
-    return first + QStringLiteral(" minus ") + second +
-           QStringLiteral(": the second number is larger, so ") + second +
-           QStringLiteral(" minus ") + first + QStringLiteral(" equals ") + result +
-           QStringLiteral(", and the result is negative: minus ") + result;
+    return WorkingDescription::tr("%1 minus %2: the second number is larger, so %2 minus %1 "
+                                  "equals %3, and the result is negative: minus %3")
+        .arg(first, second, result);
 }
 
 } // namespace
@@ -80,7 +86,8 @@ QString describeWorking(const ColumnBoard &board)
     const bool sum = sign == '+';
     if (!sum && board.minusShown())
         return spokenExchangedDifference(board) + spokenMarks(board, sum);
-    return spokenRow(board, 1) + (sum ? QStringLiteral(" plus ") : QStringLiteral(" minus ")) +
-           spokenRow(board, 2) + QStringLiteral(" equals ") + spokenRow(board, 3) +
+    const QString working = sum ? WorkingDescription::tr("%1 plus %2 equals %3")
+                                : WorkingDescription::tr("%1 minus %2 equals %3");
+    return working.arg(spokenRow(board, 1), spokenRow(board, 2), spokenRow(board, 3)) +
            spokenMarks(board, sum);
 }

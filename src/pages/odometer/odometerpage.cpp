@@ -47,9 +47,9 @@ SpeedButton *makeButton(QWidget *parent, const char *name, const char *caption, 
     return button;
 }
 
-QLabel *makeLabel(QWidget *parent, const char *name, const char *caption, QRect place)
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, QRect place)
 {
-    auto *label = new QLabel(QLatin1String(caption), parent);
+    auto *label = new QLabel(caption, parent);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(place);
     return label;
@@ -57,7 +57,7 @@ QLabel *makeLabel(QWidget *parent, const char *name, const char *caption, QRect 
 
 // Should the face that serves the bold Tahoma run wider than the one the places were
 // measured for, a value label grows to the right rather than cut its caption.
-QLabel *makeValueLabel(QWidget *parent, const char *name, const char *caption, QRect place)
+QLabel *makeValueLabel(QWidget *parent, const char *name, const QString &caption, QRect place)
 {
     QLabel *label = makeLabel(parent, name, caption, place);
     label->setFont(roleFont(FontRole::ValueLabel));
@@ -115,11 +115,11 @@ OdometerPage::OdometerPage(QWidget *parent) : QWidget(parent)
     W7SpeedButton4 = makeButton(this, "W7SpeedButton4", "#", {40, 180, 34, 27}, tr("Decimal entry"),
                                 tr("Type the value in decimal; again to take it (key #)"));
     AdvGDIPPicture2 = addPictureBox(this, "AdvGDIPPicture2", {115, 43}, {});
-    makeValueLabel(this, "Label1", "Binary:", {125, 70, 46, 16});
+    makeValueLabel(this, "Label1", tr("Binary:"), {125, 70, 46, 16});
     Od1 = makeOdometer(this, "Od1", btBinary, 69);
-    makeValueLabel(this, "Label3", "Octal:", {125, 105, 38, 16});
-    QLabel *decimalCaption = makeValueLabel(this, "Label4", "Decimal:", {125, 145, 54, 16});
-    makeValueLabel(this, "Label2", "Hexadecimal:", {125, 182, 85, 16});
+    makeValueLabel(this, "Label3", tr("Octal:"), {125, 105, 38, 16});
+    QLabel *decimalCaption = makeValueLabel(this, "Label4", tr("Decimal:"), {125, 145, 54, 16});
+    makeValueLabel(this, "Label2", tr("Hexadecimal:"), {125, 182, 85, 16});
     Od2 = makeOdometer(this, "Od2", btOctal, 105);
     Od4 = makeOdometer(this, "Od4", btHexadecimal, 180);
     Od3 = makeOdometer(this, "Od3", btDecimal, decenterTop);
@@ -141,12 +141,12 @@ OdometerPage::OdometerPage(QWidget *parent) : QWidget(parent)
     W7SpeedButton10 =
         makeButton(this, "W7SpeedButton10", "v", {61, 147, 25, 27}, tr("Count down automatically"),
                    tr("Count down once a second; again to stop (key v or Page Down)"));
-    Label5 = makeLabel(this, "Label5", "Hold cursor over Octal or", {160, 234, 120, 13});
-    Label6 = makeLabel(this, "Label6", "Hex digits to see binary digits", {160, 248, 141, 13});
+    Label5 = makeLabel(this, "Label5", tr("Hold cursor over Octal or"), {160, 234, 120, 13});
+    Label6 = makeLabel(this, "Label6", tr("Hex digits to see binary digits"), {160, 248, 141, 13});
 
     decenter = new RangedNumberEdit(this);
     decenter->setObjectName(QStringLiteral("decenter"));
-    decenter->setAccessibleName(QStringLiteral("Decimal value"));
+    decenter->setAccessibleName(tr("Decimal value"));
     decenter->setToolTip(tr("The value in decimal: Return or # takes it, Escape leaves it"));
     // A screen reader names the box by its label as well as by its own name.
     decimalCaption->setBuddy(decenter);

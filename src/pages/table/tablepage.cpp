@@ -15,7 +15,10 @@
 
 namespace {
 
-constexpr const char *headerTexts[] = {"Binary", "Octal", "Hex", "Unsigned", "Signed", "Char"};
+constexpr const char *headerTexts[] = {
+    QT_TRANSLATE_NOOP("TablePage", "Binary"), QT_TRANSLATE_NOOP("TablePage", "Octal"),
+    QT_TRANSLATE_NOOP("TablePage", "Hex"),    QT_TRANSLATE_NOOP("TablePage", "Unsigned"),
+    QT_TRANSLATE_NOOP("TablePage", "Signed"), QT_TRANSLATE_NOOP("TablePage", "Char")};
 constexpr int charColumn = 5;
 constexpr int oneByteRowCount = 257;
 
@@ -43,9 +46,9 @@ TablePage::TablePage(WholeNumberEdit *jumpBox, QWidget *parent) : QWidget(parent
 
     grid = new ValueGrid(gridLook(), this);
     grid->setObjectName(QStringLiteral("grid"));
-    grid->setAccessibleName(QStringLiteral("Value table"));
+    grid->setAccessibleName(tr("Value table"));
     for (int column = 0; column < int(std::size(headerTexts)); ++column)
-        grid->setHeaderText(column, QString::fromLatin1(headerTexts[column]));
+        grid->setHeaderText(column, tr(headerTexts[column]));
     grid->SetRowCount(oneByteRowCount);
     grid->setCellTextSource(
         [this](int column, int row, QString &text) { gridGetDisplText(column, row, text); });
@@ -117,8 +120,8 @@ void TablePage::saySelectedRow()
 {
     QStringList cells;
     for (int column = 0; column < grid->model()->columnCount(); ++column) {
-        cells << grid->model()->headerData(column, Qt::Horizontal).toString() +
-                     QStringLiteral(": ") + grid->Cells(column, grid->Row());
+        cells << tr("%1: %2").arg(grid->model()->headerData(column, Qt::Horizontal).toString(),
+                                  grid->Cells(column, grid->Row()));
     }
     announce(this, cells.join(QStringLiteral(", ")));
 }
