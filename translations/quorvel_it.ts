@@ -311,7 +311,7 @@
     </message>
     <message>
         <source>Unsigned</source>
-        <translation>Senza segno</translation>
+        <translation>Naturale</translation>
     </message>
     <message>
         <source>Signed</source>
