@@ -5,419 +5,419 @@
     <name>AboutWindow</name>
     <message>
         <source>&lt;h3&gt;Quorvel %1&lt;/h3&gt;&lt;p&gt;A teaching program that shows whole numbers in binary, octal, decimal and hexadecimal.&lt;/p&gt;&lt;p&gt;Copyright &amp;copy; 2026 The Quorvel developers&lt;/p&gt;&lt;p&gt;Quorvel is free software: you may share and change it under the terms of the &lt;a href=&quot;%2&quot;&gt;GNU General Public License&lt;/a&gt;, version 3 or later. It comes with absolutely no warranty.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Quorvel %1&lt;/h3&gt;&lt;p&gt;Un programa didáctico que muestra los números enteros en binario, octal, decimal y hexadecimal.&lt;/p&gt;&lt;p&gt;Copyright &amp;copy; 2026 Los desarrolladores de Quorvel&lt;/p&gt;&lt;p&gt;Quorvel es software libre: puedes compartirlo y modificarlo según los términos de la &lt;a href=&quot;%2&quot;&gt;Licencia Pública General de GNU&lt;/a&gt; (GNU General Public License), versión 3 o posterior. Se distribuye sin ninguna garantía.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Quorvel</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Quorvel</translation>
     </message>
     <message>
         <source>&amp;Licence</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Licencia</translation>
     </message>
     <message>
         <source>&amp;Web Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página &amp;web</translation>
     </message>
 </context>
 <context>
     <name>CalculatePage</name>
     <message>
         <source>Select Radix</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige la base</translation>
     </message>
     <message>
         <source>Enter first number</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe el primer número</translation>
     </message>
     <message>
         <source>Enter second number</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe el segundo número</translation>
     </message>
     <message>
         <source>Click + or -</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en + o -</translation>
     </message>
     <message>
         <source>Press + or -</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa + o -</translation>
     </message>
     <message>
         <source>First number</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer número</translation>
     </message>
     <message>
         <source>Second number</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo número</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
     <message>
         <source>%1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, columna %2</translation>
     </message>
     <message>
         <source>Mark above column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca sobre la columna %1</translation>
     </message>
     <message>
         <source>Borrow mark of column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca de préstamo de la columna %1</translation>
     </message>
     <message>
         <source>Strike-through of column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dígito tachado de la columna %1</translation>
     </message>
     <message>
         <source>Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Operación</translation>
     </message>
     <message>
         <source>Negative result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado negativo</translation>
     </message>
     <message>
         <source>Octal #</source>
-        <translation type="unfinished"></translation>
+        <translation>Octal #</translation>
     </message>
     <message>
         <source>Octal numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Números octales</translation>
     </message>
     <message>
         <source>Start a problem in octal (Alt+O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar una operación en octal (Alt+O)</translation>
     </message>
     <message>
         <source>Decimal #</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimal #</translation>
     </message>
     <message>
         <source>Decimal numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Números decimales</translation>
     </message>
     <message>
         <source>Start a problem in decimal (Alt+D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar una operación en decimal (Alt+D)</translation>
     </message>
     <message>
         <source>Hex #</source>
-        <translation type="unfinished"></translation>
+        <translation>Hex #</translation>
     </message>
     <message>
         <source>Hexadecimal numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Números hexadecimales</translation>
     </message>
     <message>
         <source>Start a problem in hexadecimal (Alt+H)</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar una operación en hexadecimal (Alt+H)</translation>
     </message>
     <message>
         <source>Work the difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular la resta</translation>
     </message>
     <message>
         <source>Subtract the second number from the first (key -)</source>
-        <translation type="unfinished"></translation>
+        <translation>Restar el segundo número del primero (tecla -)</translation>
     </message>
     <message>
         <source>Work the sum</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular la suma</translation>
     </message>
     <message>
         <source>Add the two numbers (key +)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sumar los dos números (tecla +)</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vacío</translation>
     </message>
     <message>
         <source>First number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer número: %1</translation>
     </message>
     <message>
         <source>Second number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo número: %1</translation>
     </message>
 </context>
 <context>
     <name>FittingLabel</name>
     <message>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>en blanco</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Quorvel Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Quorvel</translation>
     </message>
     <message>
         <source>&amp;About Quorvel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Quorvel</translation>
     </message>
     <message>
         <source>Using Quorvel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo usar Quorvel</translation>
     </message>
 </context>
 <context>
     <name>OdometerPage</name>
     <message>
         <source>Step up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sumar uno</translation>
     </message>
     <message>
         <source>One step up (key + or Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Uno más (tecla + o flecha Arriba)</translation>
     </message>
     <message>
         <source>Step down</source>
-        <translation type="unfinished"></translation>
+        <translation>Restar uno</translation>
     </message>
     <message>
         <source>One step down (key - or Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>Uno menos (tecla - o flecha Abajo)</translation>
     </message>
     <message>
         <source>Count up automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Contar hacia arriba automáticamente</translation>
     </message>
     <message>
         <source>Count up once a second; again to stop (key ^ or Page Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Contar hacia arriba, un paso por segundo; otra vez para parar (tecla ^ o Re Pág)</translation>
     </message>
     <message>
         <source>Decimal entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada en decimal</translation>
     </message>
     <message>
         <source>Type the value in decimal; again to take it (key #)</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir el valor en decimal; otra vez para aceptarlo (tecla #)</translation>
     </message>
     <message>
         <source>Binary:</source>
-        <translation type="unfinished"></translation>
+        <translation>Binario</translation>
     </message>
     <message>
         <source>Octal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Octal</translation>
     </message>
     <message>
         <source>Decimal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimal</translation>
     </message>
     <message>
         <source>Hexadecimal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hexadecimal</translation>
     </message>
     <message>
         <source>Steps with + and -, counts with ^ and v</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanza un paso con + y -, cuenta solo con ^ y v</translation>
     </message>
     <message>
         <source>Point at a digit, or Left and Right, to light its binary digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Señala un dígito, o usa Izquierda y Derecha, para iluminar sus dígitos binarios</translation>
     </message>
     <message>
         <source>Click or press Enter to type the value in decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic o pulsa Intro para escribir el valor en decimal</translation>
     </message>
     <message>
         <source>Count down automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Contar hacia abajo automáticamente</translation>
     </message>
     <message>
         <source>Count down once a second; again to stop (key v or Page Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>Contar hacia abajo, un paso por segundo; otra vez para parar (tecla v o Av Pág)</translation>
     </message>
     <message>
         <source>Hold cursor over Octal or</source>
-        <translation type="unfinished"></translation>
+        <translation>Señala un dígito octal o</translation>
     </message>
     <message>
         <source>Hex digits to see binary digits</source>
-        <translation type="unfinished"></translation>
+        <translation>hexadecimal y verás sus bits</translation>
     </message>
     <message>
         <source>Decimal value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor decimal</translation>
     </message>
     <message>
         <source>The value in decimal: Return or # takes it, Escape leaves it</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor en decimal: Intro o # lo acepta, Esc lo deja como estaba</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Parado</translation>
     </message>
     <message>
         <source>Counting up</source>
-        <translation type="unfinished"></translation>
+        <translation>Contando hacia arriba</translation>
     </message>
     <message>
         <source>Counting down</source>
-        <translation type="unfinished"></translation>
+        <translation>Contando hacia abajo</translation>
     </message>
     <message>
         <source>Octal</source>
-        <translation type="unfinished"></translation>
+        <translation>octal</translation>
     </message>
     <message>
         <source>Hexadecimal</source>
-        <translation type="unfinished"></translation>
+        <translation>hexadecimal</translation>
     </message>
     <message>
         <source>%1 digit %2, binary %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Dígito %1 %2, binario %3</translation>
     </message>
 </context>
 <context>
     <name>TOdometer</name>
     <message>
         <source>Binary</source>
-        <translation type="unfinished"></translation>
+        <translation>Binario</translation>
     </message>
     <message>
         <source>Octal</source>
-        <translation type="unfinished"></translation>
+        <translation>Octal</translation>
     </message>
     <message>
         <source>Decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimal</translation>
     </message>
     <message>
         <source>Hexadecimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Hexadecimal</translation>
     </message>
 </context>
 <context>
     <name>TablePage</name>
     <message>
         <source>Binary</source>
-        <translation type="unfinished"></translation>
+        <translation>Binario</translation>
     </message>
     <message>
         <source>Octal</source>
-        <translation type="unfinished"></translation>
+        <translation>Octal</translation>
     </message>
     <message>
         <source>Hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Hex</translation>
     </message>
     <message>
         <source>Unsigned</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin signo</translation>
     </message>
     <message>
         <source>Signed</source>
-        <translation type="unfinished"></translation>
+        <translation>Con signo</translation>
     </message>
     <message>
         <source>Char</source>
-        <translation type="unfinished"></translation>
+        <translation>Carácter</translation>
     </message>
     <message>
         <source>Value table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla de valores</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>Tfbases</name>
     <message>
         <source>Numeric Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatos numéricos</translation>
     </message>
     <message>
         <source>Quorvel web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página web de Quorvel</translation>
     </message>
     <message>
         <source>Open the Quorvel web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la página web de Quorvel</translation>
     </message>
     <message>
         <source>Odometer</source>
-        <translation type="unfinished"></translation>
+        <translation>Contador</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Cálculo</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla</translation>
     </message>
     <message>
         <source>Choose a page (Ctrl+Tab, Ctrl+Page Down, Ctrl+Page Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir una página (Ctrl+Tab, Ctrl+Av Pág, Ctrl+Re Pág)</translation>
     </message>
     <message>
         <source>1 Byte</source>
-        <translation type="unfinished"></translation>
+        <translation>1 byte</translation>
     </message>
     <message>
         <source>2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>2 bytes</translation>
     </message>
     <message>
         <source>4 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>4 bytes</translation>
     </message>
     <message>
         <source>Values of one byte: 0 to 255, or -128 to 127 (Down or Right chooses 2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores de un byte: de 0 a 255, o de -128 a 127 (Abajo o Derecha elige 2 bytes)</translation>
     </message>
     <message>
         <source>Values of two bytes: 0 to 65535, or -32768 to 32767 (Up or Left chooses 1 Byte)</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores de dos bytes: de 0 a 65535, o de -32768 a 32767 (Arriba o Izquierda elige 1 byte)</translation>
     </message>
     <message>
         <source>Jump to value</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir al valor</translation>
     </message>
     <message>
         <source>Type a value and press Return to show its row</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe un valor y pulsa Intro para ver su fila</translation>
     </message>
 </context>
 <context>
     <name>WorkingDescription</name>
     <message>
         <source>column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>columna %1</translation>
     </message>
     <message>
         <source>columns %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>columnas %1 y %2</translation>
     </message>
     <message>
         <source>; carried into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>; acarreo en %1</translation>
     </message>
     <message>
         <source>; borrowed from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>; préstamo de %1</translation>
     </message>
     <message>
         <source>%1 minus %2: the second number is larger, so %2 minus %1 equals %3, and the result is negative: minus %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 menos %2: el segundo número es mayor, así que %2 menos %1 es igual a %3, y el resultado es negativo: menos %3</translation>
     </message>
     <message>
         <source>%1 plus %2 equals %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 más %2 es igual a %3</translation>
     </message>
     <message>
         <source>%1 minus %2 equals %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 menos %2 es igual a %3</translation>
     </message>
 </context>
 </TS>

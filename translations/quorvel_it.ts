@@ -5,419 +5,419 @@
     <name>AboutWindow</name>
     <message>
         <source>&lt;h3&gt;Quorvel %1&lt;/h3&gt;&lt;p&gt;A teaching program that shows whole numbers in binary, octal, decimal and hexadecimal.&lt;/p&gt;&lt;p&gt;Copyright &amp;copy; 2026 The Quorvel developers&lt;/p&gt;&lt;p&gt;Quorvel is free software: you may share and change it under the terms of the &lt;a href=&quot;%2&quot;&gt;GNU General Public License&lt;/a&gt;, version 3 or later. It comes with absolutely no warranty.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Quorvel %1&lt;/h3&gt;&lt;p&gt;Un programma didattico che mostra i numeri interi in binario, ottale, decimale ed esadecimale.&lt;/p&gt;&lt;p&gt;Copyright &amp;copy; 2026 Gli sviluppatori di Quorvel&lt;/p&gt;&lt;p&gt;Quorvel è software libero: puoi condividerlo e modificarlo secondo i termini della &lt;a href=&quot;%2&quot;&gt;GNU General Public License&lt;/a&gt;, versione 3 o successiva. Viene fornito senza alcuna garanzia.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Quorvel</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Quorvel</translation>
     </message>
     <message>
         <source>&amp;Licence</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Licenza</translation>
     </message>
     <message>
         <source>&amp;Web Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina &amp;web</translation>
     </message>
 </context>
 <context>
     <name>CalculatePage</name>
     <message>
         <source>Select Radix</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli la base</translation>
     </message>
     <message>
         <source>Enter first number</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi il primo numero</translation>
     </message>
     <message>
         <source>Enter second number</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi il secondo numero</translation>
     </message>
     <message>
         <source>Click + or -</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic su + o -</translation>
     </message>
     <message>
         <source>Press + or -</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi + o -</translation>
     </message>
     <message>
         <source>First number</source>
-        <translation type="unfinished"></translation>
+        <translation>Primo numero</translation>
     </message>
     <message>
         <source>Second number</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondo numero</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Risultato</translation>
     </message>
     <message>
         <source>%1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, colonna %2</translation>
     </message>
     <message>
         <source>Mark above column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Segno sopra la colonna %1</translation>
     </message>
     <message>
         <source>Borrow mark of column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Segno di prestito della colonna %1</translation>
     </message>
     <message>
         <source>Strike-through of column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cifra barrata della colonna %1</translation>
     </message>
     <message>
         <source>Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Operazione</translation>
     </message>
     <message>
         <source>Negative result</source>
-        <translation type="unfinished"></translation>
+        <translation>Risultato negativo</translation>
     </message>
     <message>
         <source>Octal #</source>
-        <translation type="unfinished"></translation>
+        <translation>Ottale #</translation>
     </message>
     <message>
         <source>Octal numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Numeri ottali</translation>
     </message>
     <message>
         <source>Start a problem in octal (Alt+O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizia un calcolo in ottale (Alt+O)</translation>
     </message>
     <message>
         <source>Decimal #</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimale #</translation>
     </message>
     <message>
         <source>Decimal numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Numeri decimali</translation>
     </message>
     <message>
         <source>Start a problem in decimal (Alt+D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizia un calcolo in decimale (Alt+D)</translation>
     </message>
     <message>
         <source>Hex #</source>
-        <translation type="unfinished"></translation>
+        <translation>Esadec. #</translation>
     </message>
     <message>
         <source>Hexadecimal numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Numeri esadecimali</translation>
     </message>
     <message>
         <source>Start a problem in hexadecimal (Alt+H)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizia un calcolo in esadecimale (Alt+H)</translation>
     </message>
     <message>
         <source>Work the difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcola la differenza</translation>
     </message>
     <message>
         <source>Subtract the second number from the first (key -)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sottrai il secondo numero dal primo (tasto -)</translation>
     </message>
     <message>
         <source>Work the sum</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcola la somma</translation>
     </message>
     <message>
         <source>Add the two numbers (key +)</source>
-        <translation type="unfinished"></translation>
+        <translation>Addiziona i due numeri (tasto +)</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vuoto</translation>
     </message>
     <message>
         <source>First number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Primo numero: %1</translation>
     </message>
     <message>
         <source>Second number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondo numero: %1</translation>
     </message>
 </context>
 <context>
     <name>FittingLabel</name>
     <message>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>vuoto</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Quorvel Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida di Quorvel</translation>
     </message>
     <message>
         <source>&amp;About Quorvel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni su Quorvel</translation>
     </message>
     <message>
         <source>Using Quorvel</source>
-        <translation type="unfinished"></translation>
+        <translation>Come usare Quorvel</translation>
     </message>
 </context>
 <context>
     <name>OdometerPage</name>
     <message>
         <source>Step up</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi uno</translation>
     </message>
     <message>
         <source>One step up (key + or Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Uno in più (tasto + o freccia Su)</translation>
     </message>
     <message>
         <source>Step down</source>
-        <translation type="unfinished"></translation>
+        <translation>Togli uno</translation>
     </message>
     <message>
         <source>One step down (key - or Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>Uno in meno (tasto - o freccia Giù)</translation>
     </message>
     <message>
         <source>Count up automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Conta in avanti da solo</translation>
     </message>
     <message>
         <source>Count up once a second; again to stop (key ^ or Page Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Conta in avanti, un passo al secondo; di nuovo per fermare (tasto ^ o Pag Su)</translation>
     </message>
     <message>
         <source>Decimal entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserimento in decimale</translation>
     </message>
     <message>
         <source>Type the value in decimal; again to take it (key #)</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi il valore in decimale; di nuovo per confermarlo (tasto #)</translation>
     </message>
     <message>
         <source>Binary:</source>
-        <translation type="unfinished"></translation>
+        <translation>Binario</translation>
     </message>
     <message>
         <source>Octal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ottale</translation>
     </message>
     <message>
         <source>Decimal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dec.</translation>
     </message>
     <message>
         <source>Hexadecimal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Esadecimale</translation>
     </message>
     <message>
         <source>Steps with + and -, counts with ^ and v</source>
-        <translation type="unfinished"></translation>
+        <translation>Un passo con + e -, conta da solo con ^ e v</translation>
     </message>
     <message>
         <source>Point at a digit, or Left and Right, to light its binary digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Punta una cifra, o usa Sinistra e Destra, per illuminarne le cifre binarie</translation>
     </message>
     <message>
         <source>Click or press Enter to type the value in decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic o premi Invio per scrivere il valore in decimale</translation>
     </message>
     <message>
         <source>Count down automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Conta all’indietro da solo</translation>
     </message>
     <message>
         <source>Count down once a second; again to stop (key v or Page Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>Conta all’indietro, un passo al secondo; di nuovo per fermare (tasto v o Pag Giù)</translation>
     </message>
     <message>
         <source>Hold cursor over Octal or</source>
-        <translation type="unfinished"></translation>
+        <translation>Punta una cifra ottale o</translation>
     </message>
     <message>
         <source>Hex digits to see binary digits</source>
-        <translation type="unfinished"></translation>
+        <translation>esadecimale per vederne i bit</translation>
     </message>
     <message>
         <source>Decimal value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore decimale</translation>
     </message>
     <message>
         <source>The value in decimal: Return or # takes it, Escape leaves it</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore in decimale: Invio o # lo conferma, Esc lo lascia com’era</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermo</translation>
     </message>
     <message>
         <source>Counting up</source>
-        <translation type="unfinished"></translation>
+        <translation>Conteggio in avanti</translation>
     </message>
     <message>
         <source>Counting down</source>
-        <translation type="unfinished"></translation>
+        <translation>Conteggio all’indietro</translation>
     </message>
     <message>
         <source>Octal</source>
-        <translation type="unfinished"></translation>
+        <translation>ottale</translation>
     </message>
     <message>
         <source>Hexadecimal</source>
-        <translation type="unfinished"></translation>
+        <translation>esadecimale</translation>
     </message>
     <message>
         <source>%1 digit %2, binary %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Cifra %1 %2, binario %3</translation>
     </message>
 </context>
 <context>
     <name>TOdometer</name>
     <message>
         <source>Binary</source>
-        <translation type="unfinished"></translation>
+        <translation>Binario</translation>
     </message>
     <message>
         <source>Octal</source>
-        <translation type="unfinished"></translation>
+        <translation>Ottale</translation>
     </message>
     <message>
         <source>Decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimale</translation>
     </message>
     <message>
         <source>Hexadecimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Esadecimale</translation>
     </message>
 </context>
 <context>
     <name>TablePage</name>
     <message>
         <source>Binary</source>
-        <translation type="unfinished"></translation>
+        <translation>Binario</translation>
     </message>
     <message>
         <source>Octal</source>
-        <translation type="unfinished"></translation>
+        <translation>Ottale</translation>
     </message>
     <message>
         <source>Hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Esadec.</translation>
     </message>
     <message>
         <source>Unsigned</source>
-        <translation type="unfinished"></translation>
+        <translation>Naturale</translation>
     </message>
     <message>
         <source>Signed</source>
-        <translation type="unfinished"></translation>
+        <translation>Con segno</translation>
     </message>
     <message>
         <source>Char</source>
-        <translation type="unfinished"></translation>
+        <translation>Carattere</translation>
     </message>
     <message>
         <source>Value table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabella dei valori</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>Tfbases</name>
     <message>
         <source>Numeric Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formati numerici</translation>
     </message>
     <message>
         <source>Quorvel web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina web di Quorvel</translation>
     </message>
     <message>
         <source>Open the Quorvel web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri la pagina web di Quorvel</translation>
     </message>
     <message>
         <source>Odometer</source>
-        <translation type="unfinished"></translation>
+        <translation>Contatore</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcolo</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabella</translation>
     </message>
     <message>
         <source>Choose a page (Ctrl+Tab, Ctrl+Page Down, Ctrl+Page Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli una pagina (Ctrl+Tab, Ctrl+Pag Giù, Ctrl+Pag Su)</translation>
     </message>
     <message>
         <source>1 Byte</source>
-        <translation type="unfinished"></translation>
+        <translation>1 byte</translation>
     </message>
     <message>
         <source>2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>2 byte</translation>
     </message>
     <message>
         <source>4 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>4 byte</translation>
     </message>
     <message>
         <source>Values of one byte: 0 to 255, or -128 to 127 (Down or Right chooses 2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Valori di un byte: da 0 a 255, o da -128 a 127 (Giù o Destra sceglie 2 byte)</translation>
     </message>
     <message>
         <source>Values of two bytes: 0 to 65535, or -32768 to 32767 (Up or Left chooses 1 Byte)</source>
-        <translation type="unfinished"></translation>
+        <translation>Valori di due byte: da 0 a 65535, o da -32768 a 32767 (Su o Sinistra sceglie 1 byte)</translation>
     </message>
     <message>
         <source>Jump to value</source>
-        <translation type="unfinished"></translation>
+        <translation>Vai al valore</translation>
     </message>
     <message>
         <source>Type a value and press Return to show its row</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi un valore e premi Invio per vederne la riga</translation>
     </message>
 </context>
 <context>
     <name>WorkingDescription</name>
     <message>
         <source>column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>colonna %1</translation>
     </message>
     <message>
         <source>columns %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>colonne %1 e %2</translation>
     </message>
     <message>
         <source>; carried into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>; riporto in %1</translation>
     </message>
     <message>
         <source>; borrowed from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>; prestito da %1</translation>
     </message>
     <message>
         <source>%1 minus %2: the second number is larger, so %2 minus %1 equals %3, and the result is negative: minus %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 meno %2: il secondo numero è maggiore, quindi %2 meno %1 uguale %3, e il risultato è negativo: meno %3</translation>
     </message>
     <message>
         <source>%1 plus %2 equals %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 più %2 uguale %3</translation>
     </message>
     <message>
         <source>%1 minus %2 equals %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 meno %2 uguale %3</translation>
     </message>
 </context>
 </TS>

@@ -8,10 +8,13 @@
 #include <QAbstractButton>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QLabel>
 #include <QRadioButton>
 #include <QRawFont>
 #include <QTabBar>
+#include <QTableView>
 
 // The characters of a caption that its face has no glyph for: the toolkit would borrow
 // them from another face, out of the look.
@@ -61,6 +64,20 @@ inline QStringList captionsNotWhole(const QWidget *window)
                                        button->fontMetrics().horizontalAdvance(button->text()))
                   : button->width();
         check(button, button->text(), room);
+    }
+    // The table's column headers, each drawn centred in its fixed column short of the line
+    // on its right.
+    const auto *grid = windowPart<QTableView>(window, "grid");
+    if (grid->isVisible()) {
+        const QFont headerFont = roleFont(FontRole::GridHeader);
+        const QFontMetrics headerMetrics(headerFont);
+        for (int column = 0; column < grid->horizontalHeader()->count(); ++column) {
+            const QString caption = grid->model()->headerData(column, Qt::Horizontal).toString();
+            if (headerMetrics.horizontalAdvance(caption) >
+                grid->horizontalHeader()->sectionSize(column) - 1)
+                faults << grid->objectName() + QLatin1String(" header cut: ") + caption;
+            checkGlyphs(grid, headerFont, caption);
+        }
     }
     const auto *tabs = windowPart<QTabBar>(window, "tabs");
     for (int index = 0; index < tabs->count(); ++index) {
