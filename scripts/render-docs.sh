@@ -13,4 +13,10 @@ ctest --preset debug -R '^e2e_install_for_stories$' >/dev/null
 mkdir -p docs
 # The renderer itself shows no window; the program it drives gets the X server.
 QT_QPA_PLATFORM=offscreen build/debug/tests/e2e/quorvel_render_docs docs
-ls -l docs
+mkdir -p docs/languages
+for catalogue in translations/quorvel_*.ts; do
+    language=$(basename "$catalogue" .ts)
+    QT_QPA_PLATFORM=offscreen build/debug/tests/e2e/quorvel_render_docs docs/languages \
+        "${language#quorvel_}"
+done
+ls -l docs docs/languages

@@ -5,6 +5,7 @@
 #include "app/guidesection.h"
 #include "toolkit/debugtrace.h"
 #include "toolkit/wholenumberedit.h"
+#include "captionfaults.h"
 #include "windowpart.h"
 
 #include <QAbstractButton>
@@ -13,8 +14,6 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
@@ -22,7 +21,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRawFont>
 #include <QScopeGuard>
 #include <QStyle>
 #include <QStyleFactory>
@@ -39,38 +37,6 @@
 namespace {
 
 QStringList capturedTrace;
-
-// The components in view whose caption runs past their place, or whose face is not the
-// scalable, truly bold or regular one its font asks for.
-QStringList captionsNotWhole(const QWidget *window)
-{
-    QStringList faults;
-    const auto check = [&faults](const QWidget *part, const QString &caption, int room) {
-        if (caption.trimmed().isEmpty() || !part->isVisible())
-            return;
-        const QFont font = part->font();
-        const QFontInfo face(font);
-        const bool boldDrawn = QRawFont::fromFont(font).weight() >= QFont::DemiBold;
-        if (part->fontMetrics().horizontalAdvance(caption) > room)
-            faults << part->objectName() + QLatin1String(" cut: ") + caption;
-        if (!QFontDatabase::isSmoothlyScalable(face.family(), face.styleName()))
-            faults << part->objectName() + QLatin1String(" not scalable: ") + face.family();
-        if (boldDrawn != font.bold())
-            faults << part->objectName() + QLatin1String(" wrong weight: ") + face.family();
-    };
-    for (const QLabel *label : window->findChildren<QLabel *>())
-        check(label, label->text(), label->contentsRect().width());
-    for (const QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
-        const bool radio = qobject_cast<const QRadioButton *>(button);
-        // A radio button's mark comes before its caption; the style says how wide both are.
-        const int room =
-            radio ? button->width() - (button->sizeHint().width() -
-                                       button->fontMetrics().horizontalAdvance(button->text()))
-                  : button->width();
-        check(button, button->text(), room);
-    }
-    return faults;
-}
 
 // The texts of a dialog that its window does not show whole: a label that is narrower than
 // its longest word or shorter than its wrapped text, a button smaller than its caption, or
@@ -525,31 +491,7 @@ void TestMainWindow::timersKeepTheirIntervalsPrecisely()
 
 void TestMainWindow::everyCaptionShowsWholeInAScalableFace()
 {
-    for (const char *width : {"RadioButton1", "RadioButton2"}) {
-        child<QRadioButton>(width)->click();
-        QCOMPARE(captionsNotWhole(window), QStringList());
-    }
-    selectTab(1);
-    const auto type = [this](const char *keys) {
-        for (const char *key = keys; *key; ++key)
-            window->FormKeyPress(QLatin1Char(*key));
-    };
-    QCOMPARE(captionsNotWhole(window), QStringList()); // the first number
-    type("FFFF");
-    QCOMPARE(captionsNotWhole(window), QStringList()); // the second number
-    type("1\r");
-    QCOMPARE(captionsNotWhole(window), QStringList()); // the choice of + or -
-    child<QAbstractButton>("W7SpeedButton7")->click();
-    QCOMPARE(captionsNotWhole(window), QStringList()); // the working, a negative result
-    for (const char *radix : {"W7SpeedButton5", "W7SpeedButton8"}) {
-        child<QAbstractButton>(radix)->click();
-        QCOMPARE(captionsNotWhole(window), QStringList());
-    }
-    selectTab(2);
-    for (const char *width : {"RadioButton2", "RadioButton1"}) {
-        child<QRadioButton>(width)->click();
-        QCOMPARE(captionsNotWhole(window), QStringList());
-    }
+    QCOMPARE(captionsNotWholeInEveryState(window), QStringList());
 }
 
 void TestMainWindow::pagesLookTheSameUnderAnySystemColoursAndStyle_data()

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the README's pictures from the installed program under Xvfb: a screenshot of each
 // page, each in a state that shows what the page is for, and an animated GIF of the
-// odometers rolling from 7 to 8. Usage: quorvel_render_docs <folder>
+// odometers rolling from 7 to 8. Given a language, as LANGUAGE names it, it renders the
+// three pages in that language instead, named after it ("de-odometer.png").
+// Usage: quorvel_render_docs <folder> [language]
 #include "story.h"
 
 #include <QDir>
@@ -59,11 +61,12 @@ void typeValueIntoOdometers(Story &story, const QString &value)
     story.pressKey(QStringLiteral("Return"));
 }
 
-bool renderOdometerPage(Story &story, const QString &folder)
+// Each page's picture is saved as the path begun by prefix and ended by the page's name.
+bool renderOdometerPage(Story &story, const QString &prefix)
 {
     typeValueIntoOdometers(story, QStringLiteral("174"));
     story.moveMouse(onPage(secondHexDigit));
-    return save(stillScreen(story, QStringLiteral("odometer.png")), folder + "/odometer.png");
+    return save(stillScreen(story, QStringLiteral("odometer.png")), prefix + "odometer.png");
 }
 
 // Shoots the board as fast as the X server allows while the wheels roll, and makes a GIF
@@ -106,7 +109,7 @@ bool renderRoll(Story &story, const QString &folder)
     return exitCode == 0;
 }
 
-bool renderCalculatePage(Story &story, const QString &folder)
+bool renderCalculatePage(Story &story, const QString &prefix)
 {
     story.openPage(Tab::Calculate);
     story.click(onPage(QPoint(23 + 45, 78 + 13))); // "Decimal #"
@@ -114,10 +117,10 @@ bool renderCalculatePage(Story &story, const QString &folder)
         story.pressKey(QString::fromLatin1(key));
     story.click(onPage(QPoint(28 + 17, 161 + 13))); // "-"
     story.moveMouse(awayFromControls);
-    return save(stillScreen(story, QStringLiteral("calculate.png")), folder + "/calculate.png");
+    return save(stillScreen(story, QStringLiteral("calculate.png")), prefix + "calculate.png");
 }
 
-bool renderTablePage(Story &story, const QString &folder)
+bool renderTablePage(Story &story, const QString &prefix)
 {
     story.openPage(Tab::Table);
     stillScreen(story, QStringLiteral("table-opening.png"));
@@ -125,7 +128,7 @@ bool renderTablePage(Story &story, const QString &folder)
     story.typeText(QStringLiteral("65"));
     story.pressKey(QStringLiteral("Return"));
     story.moveMouse(awayFromControls);
-    return save(stillScreen(story, QStringLiteral("table.png")), folder + "/table.png");
+    return save(stillScreen(story, QStringLiteral("table.png")), prefix + "table.png");
 }
 
 } // namespace
@@ -133,18 +136,27 @@ bool renderTablePage(Story &story, const QString &folder)
 int main(int argc, char *argv[])
 {
     QGuiApplication application(argc, argv);
-    if (argc != 2) {
-        errors() << "usage: quorvel_render_docs <folder>" << Qt::endl;
+    if (argc != 2 && argc != 3) {
+        errors() << "usage: quorvel_render_docs <folder> [language]" << Qt::endl;
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
+    const QString language = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QString();
     Story story(QStringLiteral("docs"));
-    const QString failure = story.start();
+    const QString failure = story.start(language);
     if (!failure.isEmpty()) {
         errors() << failure << Qt::endl;
         return 1;
     }
-    const bool rendered = renderOdometerPage(story, folder) && renderRoll(story, folder) &&
-                          renderCalculatePage(story, folder) && renderTablePage(story, folder);
+    const QString prefix = folder + QLatin1Char('/');
+    if (!language.isEmpty()) {
+        const QString named = prefix + language + QLatin1Char('-');
+        return renderOdometerPage(story, named) && renderCalculatePage(story, named) &&
+                       renderTablePage(story, named)
+                   ? 0
+                   : 1;
+    }
+    const bool rendered = renderOdometerPage(story, prefix) && renderRoll(story, folder) &&
+                          renderCalculatePage(story, prefix) && renderTablePage(story, prefix);
     return rendered ? 0 : 1;
 }

@@ -29,17 +29,23 @@ Story::Story(const QString &name)
     QDir().mkpath(m_folder);
 }
 
-QString Story::start()
+QString Story::start(const QString &language)
 {
     if (!m_session.failure().isEmpty())
         return m_session.failure();
     const QString program = QStringLiteral(QUORVEL_INSTALLED_PROGRAM);
     if (!m_session.startProgram(program,
                                 {QStringLiteral("QT_LOGGING_RULES=quorvel.trace.debug=true"),
-                                 QStringLiteral("QT_SCALE_FACTOR=%1").arg(m_scale)}))
+                                 QStringLiteral("QT_SCALE_FACTOR=%1").arg(m_scale),
+                                 QStringLiteral("LANGUAGE=%1")
+                                     .arg(language.isEmpty() ? QStringLiteral("en") : language)}))
         return program + QStringLiteral(" did not start");
     // A loaded machine may take its time over a debug build's first window.
-    m_window = m_session.waitForWindow(QStringLiteral("Numeric Formats"), 30000);
+    constexpr int firstWindowMs = 30000;
+    m_window = language.isEmpty()
+                   ? m_session.waitForWindow(QStringLiteral("Numeric Formats"), firstWindowMs)
+                   : m_session.waitForWindowOfInstance(QStringLiteral("org.quorvel.Quorvel"),
+                                                       firstWindowMs);
     if (m_window == 0)
         return QStringLiteral("the window Numeric Formats did not appear (program %1); its "
                               "standard error:\n%2")

@@ -40,9 +40,10 @@ class Story
 public:
     explicit Story(const QString &name);
 
-    // Starts the program and waits until its window shows the three tab captions. Empty
-    // when all went well; otherwise what went wrong.
-    QString start();
+    // Starts the program, in the language given as LANGUAGE names it or else in English, and
+    // waits until its window shows the three tab captions. Empty when all went well;
+    // otherwise what went wrong.
+    QString start(const QString &language = {});
 
     XSession &session() { return m_session; }
     QString folder() const { return m_folder; }

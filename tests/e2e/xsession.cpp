@@ -149,13 +149,23 @@ QString XSession::run(const QString &program, const QStringList &arguments, int 
 
 qulonglong XSession::waitForWindow(const QString &title, int timeoutMs)
 {
+    return waitForVisibleWindow(QStringLiteral("--name"), title, timeoutMs);
+}
+
+qulonglong XSession::waitForWindowOfInstance(const QString &instance, int timeoutMs)
+{
+    return waitForVisibleWindow(QStringLiteral("--classname"), instance, timeoutMs);
+}
+
+qulonglong XSession::waitForVisibleWindow(const QString &field, const QString &value, int timeoutMs)
+{
     qulonglong found = 0;
-    const QString pattern = QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$');
+    const QString pattern = QLatin1Char('^') + QRegularExpression::escape(value) + QLatin1Char('$');
     waitUntil(
         [&] {
-            const QString ids = run(QStringLiteral("xdotool"),
-                                    {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                     QStringLiteral("--name"), pattern});
+            const QString ids =
+                run(QStringLiteral("xdotool"),
+                    {QStringLiteral("search"), QStringLiteral("--onlyvisible"), field, pattern});
             found = ids.section(QLatin1Char('\n'), 0, 0).trimmed().toULongLong();
             return found != 0 && frameExtents(found) != QMargins();
         },

@@ -36,6 +36,8 @@ public:
     QString programErrorOutput();
     // Waits for a top-level window with exactly this title; returns its X id or 0.
     qulonglong waitForWindow(const QString &title, int timeoutMs = 10000);
+    // The same for a window of this instance name (WM_CLASS), whatever its title's language.
+    qulonglong waitForWindowOfInstance(const QString &instance, int timeoutMs = 10000);
 
     QRect clientGeometry(qulonglong window);
     QMargins frameExtents(qulonglong window);
@@ -60,6 +62,8 @@ public:
 
 private:
     bool startServer();
+    // xdotool's search by one field of the window ("--name", "--classname").
+    qulonglong waitForVisibleWindow(const QString &field, const QString &value, int timeoutMs);
     void startProcess(std::unique_ptr<QProcess> &process, const QString &program,
                       const QStringList &arguments, const QStringList &extraEnvironment = {});
 
