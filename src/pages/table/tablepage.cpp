@@ -74,8 +74,7 @@ void TablePage::SetTableWidth(quint8 Width, qint32 Value)
     HalfRowCount = grid->RowCount() / 2;
     JumpToValue(Value);
     grid->repaint();
-    grid->setHeaderText(charColumn,
-                        Width == 1 ? QString::fromLatin1(headerTexts[charColumn]) : QString());
+    grid->setHeaderText(charColumn, Width == 1 ? tr(headerTexts[charColumn]) : QString());
 }
 
 void TablePage::JumpToValue(qint32 v)
