@@ -280,19 +280,19 @@
     <name>TOdometer</name>
     <message>
         <source>Binary</source>
-        <translation>Двоичная</translation>
+        <translation>Двоичное</translation>
     </message>
     <message>
         <source>Octal</source>
-        <translation>Восьмеричная</translation>
+        <translation>Восьмеричное</translation>
     </message>
     <message>
         <source>Decimal</source>
-        <translation>Десятичная</translation>
+        <translation>Десятичное</translation>
     </message>
     <message>
         <source>Hexadecimal</source>
-        <translation>Шестнадцатеричная</translation>
+        <translation>Шестнадцатеричное</translation>
     </message>
 </context>
 <context>
