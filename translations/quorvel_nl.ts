@@ -5,419 +5,419 @@
     <name>AboutWindow</name>
     <message>
         <source>&lt;h3&gt;Quorvel %1&lt;/h3&gt;&lt;p&gt;A teaching program that shows whole numbers in binary, octal, decimal and hexadecimal.&lt;/p&gt;&lt;p&gt;Copyright &amp;copy; 2026 The Quorvel developers&lt;/p&gt;&lt;p&gt;Quorvel is free software: you may share and change it under the terms of the &lt;a href=&quot;%2&quot;&gt;GNU General Public License&lt;/a&gt;, version 3 or later. It comes with absolutely no warranty.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Quorvel %1&lt;/h3&gt;&lt;p&gt;Een leerprogramma dat gehele getallen binair, octaal, decimaal en hexadecimaal laat zien.&lt;/p&gt;&lt;p&gt;Copyright &amp;copy; 2026 De ontwikkelaars van Quorvel&lt;/p&gt;&lt;p&gt;Quorvel is vrije software: je mag het delen en aanpassen onder de voorwaarden van de &lt;a href=&quot;%2&quot;&gt;GNU General Public License&lt;/a&gt;, versie 3 of later. Er wordt absoluut geen garantie op gegeven.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Quorvel</source>
-        <translation type="unfinished"></translation>
+        <translation>Over Quorvel</translation>
     </message>
     <message>
         <source>&amp;Licence</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Licentie</translation>
     </message>
     <message>
         <source>&amp;Web Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Webpagina</translation>
     </message>
 </context>
 <context>
     <name>CalculatePage</name>
     <message>
         <source>Select Radix</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies het talstelsel</translation>
     </message>
     <message>
         <source>Enter first number</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer het eerste getal in</translation>
     </message>
     <message>
         <source>Enter second number</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer het tweede getal in</translation>
     </message>
     <message>
         <source>Click + or -</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik op + of -</translation>
     </message>
     <message>
         <source>Press + or -</source>
-        <translation type="unfinished"></translation>
+        <translation>Druk op + of -</translation>
     </message>
     <message>
         <source>First number</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste getal</translation>
     </message>
     <message>
         <source>Second number</source>
-        <translation type="unfinished"></translation>
+        <translation>Tweede getal</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitkomst</translation>
     </message>
     <message>
         <source>%1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, kolom %2</translation>
     </message>
     <message>
         <source>Mark above column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Markering boven kolom %1</translation>
     </message>
     <message>
         <source>Borrow mark of column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Leenteken in kolom %1</translation>
     </message>
     <message>
         <source>Strike-through of column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Doorhaling in kolom %1</translation>
     </message>
     <message>
         <source>Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewerking</translation>
     </message>
     <message>
         <source>Negative result</source>
-        <translation type="unfinished"></translation>
+        <translation>Negatieve uitkomst</translation>
     </message>
     <message>
         <source>Octal #</source>
-        <translation type="unfinished"></translation>
+        <translation>Octaal #</translation>
     </message>
     <message>
         <source>Octal numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Octale getallen</translation>
     </message>
     <message>
         <source>Start a problem in octal (Alt+O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Begin een som in het octale talstelsel (Alt+O)</translation>
     </message>
     <message>
         <source>Decimal #</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimaal #</translation>
     </message>
     <message>
         <source>Decimal numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimale getallen</translation>
     </message>
     <message>
         <source>Start a problem in decimal (Alt+D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Begin een som in het decimale talstelsel (Alt+D)</translation>
     </message>
     <message>
         <source>Hex #</source>
-        <translation type="unfinished"></translation>
+        <translation>Hex #</translation>
     </message>
     <message>
         <source>Hexadecimal numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Hexadecimale getallen</translation>
     </message>
     <message>
         <source>Start a problem in hexadecimal (Alt+H)</source>
-        <translation type="unfinished"></translation>
+        <translation>Begin een som in het hexadecimale talstelsel (Alt+H)</translation>
     </message>
     <message>
         <source>Work the difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereken het verschil</translation>
     </message>
     <message>
         <source>Subtract the second number from the first (key -)</source>
-        <translation type="unfinished"></translation>
+        <translation>Trek het tweede getal af van het eerste (toets -)</translation>
     </message>
     <message>
         <source>Work the sum</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereken de som</translation>
     </message>
     <message>
         <source>Add the two numbers (key +)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tel de twee getallen op (toets +)</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>leeg</translation>
     </message>
     <message>
         <source>First number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste getal: %1</translation>
     </message>
     <message>
         <source>Second number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tweede getal: %1</translation>
     </message>
 </context>
 <context>
     <name>FittingLabel</name>
     <message>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>leeg</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Quorvel Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hulp bij Quorvel</translation>
     </message>
     <message>
         <source>&amp;About Quorvel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Over Quorvel</translation>
     </message>
     <message>
         <source>Using Quorvel</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvel gebruiken</translation>
     </message>
 </context>
 <context>
     <name>OdometerPage</name>
     <message>
         <source>Step up</source>
-        <translation type="unfinished"></translation>
+        <translation>Stap omhoog</translation>
     </message>
     <message>
         <source>One step up (key + or Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén stap omhoog (toets + of Pijl omhoog)</translation>
     </message>
     <message>
         <source>Step down</source>
-        <translation type="unfinished"></translation>
+        <translation>Stap omlaag</translation>
     </message>
     <message>
         <source>One step down (key - or Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén stap omlaag (toets - of Pijl omlaag)</translation>
     </message>
     <message>
         <source>Count up automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Vanzelf omhoog tellen</translation>
     </message>
     <message>
         <source>Count up once a second; again to stop (key ^ or Page Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke seconde één omhoog tellen; nog eens om te stoppen (toets ^ of Page Up)</translation>
     </message>
     <message>
         <source>Decimal entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimaal invoeren</translation>
     </message>
     <message>
         <source>Type the value in decimal; again to take it (key #)</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de waarde decimaal; nog eens om haar over te nemen (toets #)</translation>
     </message>
     <message>
         <source>Binary:</source>
-        <translation type="unfinished"></translation>
+        <translation>Binair:</translation>
     </message>
     <message>
         <source>Octal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Oct.:</translation>
     </message>
     <message>
         <source>Decimal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Decim.:</translation>
     </message>
     <message>
         <source>Hexadecimal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hexadec.:</translation>
     </message>
     <message>
         <source>Steps with + and -, counts with ^ and v</source>
-        <translation type="unfinished"></translation>
+        <translation>Stapt met + en -, telt met ^ en v</translation>
     </message>
     <message>
         <source>Point at a digit, or Left and Right, to light its binary digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijs een cijfer aan, of gebruik Pijl links en Pijl rechts, om de binaire cijfers ervan op te laten lichten</translation>
     </message>
     <message>
         <source>Click or press Enter to type the value in decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik of druk op Enter om de waarde decimaal te typen</translation>
     </message>
     <message>
         <source>Count down automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Vanzelf omlaag tellen</translation>
     </message>
     <message>
         <source>Count down once a second; again to stop (key v or Page Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke seconde één omlaag tellen; nog eens om te stoppen (toets v of Page Down)</translation>
     </message>
     <message>
         <source>Hold cursor over Octal or</source>
-        <translation type="unfinished"></translation>
+        <translation>Muis op een octaal- of</translation>
     </message>
     <message>
         <source>Hex digits to see binary digits</source>
-        <translation type="unfinished"></translation>
+        <translation>hexcijfer toont binaire cijfers</translation>
     </message>
     <message>
         <source>Decimal value</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimale waarde</translation>
     </message>
     <message>
         <source>The value in decimal: Return or # takes it, Escape leaves it</source>
-        <translation type="unfinished"></translation>
+        <translation>De waarde decimaal: Enter of # neemt haar over, Esc laat alles zoals het was</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestopt</translation>
     </message>
     <message>
         <source>Counting up</source>
-        <translation type="unfinished"></translation>
+        <translation>Telt omhoog</translation>
     </message>
     <message>
         <source>Counting down</source>
-        <translation type="unfinished"></translation>
+        <translation>Telt omlaag</translation>
     </message>
     <message>
         <source>Octal</source>
-        <translation type="unfinished"></translation>
+        <translation>Octaal</translation>
     </message>
     <message>
         <source>Hexadecimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Hexadecimaal</translation>
     </message>
     <message>
         <source>%1 digit %2, binary %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cijfer %2, binair %3</translation>
     </message>
 </context>
 <context>
     <name>TOdometer</name>
     <message>
         <source>Binary</source>
-        <translation type="unfinished"></translation>
+        <translation>Binair</translation>
     </message>
     <message>
         <source>Octal</source>
-        <translation type="unfinished"></translation>
+        <translation>Octaal</translation>
     </message>
     <message>
         <source>Decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimaal</translation>
     </message>
     <message>
         <source>Hexadecimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Hexadecimaal</translation>
     </message>
 </context>
 <context>
     <name>TablePage</name>
     <message>
         <source>Binary</source>
-        <translation type="unfinished"></translation>
+        <translation>Binair</translation>
     </message>
     <message>
         <source>Octal</source>
-        <translation type="unfinished"></translation>
+        <translation>Octaal</translation>
     </message>
     <message>
         <source>Hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Hex</translation>
     </message>
     <message>
         <source>Unsigned</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekenloos</translation>
     </message>
     <message>
         <source>Signed</source>
-        <translation type="unfinished"></translation>
+        <translation>Met teken</translation>
     </message>
     <message>
         <source>Char</source>
-        <translation type="unfinished"></translation>
+        <translation>Karakter</translation>
     </message>
     <message>
         <source>Value table</source>
-        <translation type="unfinished"></translation>
+        <translation>Waardetabel</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>Tfbases</name>
     <message>
         <source>Numeric Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Talstelsels</translation>
     </message>
     <message>
         <source>Quorvel web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Webpagina van Quorvel</translation>
     </message>
     <message>
         <source>Open the Quorvel web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Open de webpagina van Quorvel</translation>
     </message>
     <message>
         <source>Odometer</source>
-        <translation type="unfinished"></translation>
+        <translation>Teller</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekenen</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabel</translation>
     </message>
     <message>
         <source>Choose a page (Ctrl+Tab, Ctrl+Page Down, Ctrl+Page Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een pagina (Ctrl+Tab, Ctrl+Page Down, Ctrl+Page Up)</translation>
     </message>
     <message>
         <source>1 Byte</source>
-        <translation type="unfinished"></translation>
+        <translation>1 byte</translation>
     </message>
     <message>
         <source>2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>2 bytes</translation>
     </message>
     <message>
         <source>4 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>4 bytes</translation>
     </message>
     <message>
         <source>Values of one byte: 0 to 255, or -128 to 127 (Down or Right chooses 2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarden van één byte: 0 tot en met 255, of -128 tot en met 127 (Pijl omlaag of Pijl rechts kiest 2 bytes)</translation>
     </message>
     <message>
         <source>Values of two bytes: 0 to 65535, or -32768 to 32767 (Up or Left chooses 1 Byte)</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarden van twee bytes: 0 tot en met 65535, of -32768 tot en met 32767 (Pijl omhoog of Pijl links kiest 1 byte)</translation>
     </message>
     <message>
         <source>Jump to value</source>
-        <translation type="unfinished"></translation>
+        <translation>Spring naar waarde</translation>
     </message>
     <message>
         <source>Type a value and press Return to show its row</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ een waarde en druk op Enter om de rij ervan te tonen</translation>
     </message>
 </context>
 <context>
     <name>WorkingDescription</name>
     <message>
         <source>column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kolom %1</translation>
     </message>
     <message>
         <source>columns %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kolommen %1 en %2</translation>
     </message>
     <message>
         <source>; carried into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>; overdracht naar %1</translation>
     </message>
     <message>
         <source>; borrowed from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>; geleend van %1</translation>
     </message>
     <message>
         <source>%1 minus %2: the second number is larger, so %2 minus %1 equals %3, and the result is negative: minus %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min %2: het tweede getal is groter, dus %2 min %1 is %3, en de uitkomst is negatief: min %3</translation>
     </message>
     <message>
         <source>%1 plus %2 equals %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 plus %2 is %3</translation>
     </message>
     <message>
         <source>%1 minus %2 equals %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min %2 is %3</translation>
     </message>
 </context>
 </TS>

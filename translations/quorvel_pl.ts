@@ -5,419 +5,419 @@
     <name>AboutWindow</name>
     <message>
         <source>&lt;h3&gt;Quorvel %1&lt;/h3&gt;&lt;p&gt;A teaching program that shows whole numbers in binary, octal, decimal and hexadecimal.&lt;/p&gt;&lt;p&gt;Copyright &amp;copy; 2026 The Quorvel developers&lt;/p&gt;&lt;p&gt;Quorvel is free software: you may share and change it under the terms of the &lt;a href=&quot;%2&quot;&gt;GNU General Public License&lt;/a&gt;, version 3 or later. It comes with absolutely no warranty.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Quorvel %1&lt;/h3&gt;&lt;p&gt;Program do nauki, który pokazuje liczby całkowite w systemie dwójkowym, ósemkowym, dziesiętnym i szesnastkowym.&lt;/p&gt;&lt;p&gt;Copyright &amp;copy; 2026 Twórcy programu Quorvel&lt;/p&gt;&lt;p&gt;Quorvel jest wolnym oprogramowaniem: możesz go rozpowszechniać i zmieniać na warunkach licencji &lt;a href=&quot;%2&quot;&gt;GNU General Public License&lt;/a&gt; w wersji 3 lub późniejszej. Program nie jest objęty żadną gwarancją.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Quorvel</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie Quorvel</translation>
     </message>
     <message>
         <source>&amp;Licence</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Licencja</translation>
     </message>
     <message>
         <source>&amp;Web Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Strona WWW</translation>
     </message>
 </context>
 <context>
     <name>CalculatePage</name>
     <message>
         <source>Select Radix</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz system liczbowy</translation>
     </message>
     <message>
         <source>Enter first number</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz pierwszą liczbę</translation>
     </message>
     <message>
         <source>Enter second number</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz drugą liczbę</translation>
     </message>
     <message>
         <source>Click + or -</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij + lub -</translation>
     </message>
     <message>
         <source>Press + or -</source>
-        <translation type="unfinished"></translation>
+        <translation>Naciśnij + lub -</translation>
     </message>
     <message>
         <source>First number</source>
-        <translation type="unfinished"></translation>
+        <translation>Pierwsza liczba</translation>
     </message>
     <message>
         <source>Second number</source>
-        <translation type="unfinished"></translation>
+        <translation>Druga liczba</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Wynik</translation>
     </message>
     <message>
         <source>%1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, kolumna %2</translation>
     </message>
     <message>
         <source>Mark above column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Oznaczenie nad kolumną %1</translation>
     </message>
     <message>
         <source>Borrow mark of column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Znak pożyczki w kolumnie %1</translation>
     </message>
     <message>
         <source>Strike-through of column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Skreślenie w kolumnie %1</translation>
     </message>
     <message>
         <source>Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Działanie</translation>
     </message>
     <message>
         <source>Negative result</source>
-        <translation type="unfinished"></translation>
+        <translation>Wynik ujemny</translation>
     </message>
     <message>
         <source>Octal #</source>
-        <translation type="unfinished"></translation>
+        <translation>Ósemk. #</translation>
     </message>
     <message>
         <source>Octal numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczby ósemkowe</translation>
     </message>
     <message>
         <source>Start a problem in octal (Alt+O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowe zadanie w systemie ósemkowym (Alt+O)</translation>
     </message>
     <message>
         <source>Decimal #</source>
-        <translation type="unfinished"></translation>
+        <translation>Dziesięt. #</translation>
     </message>
     <message>
         <source>Decimal numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczby dziesiętne</translation>
     </message>
     <message>
         <source>Start a problem in decimal (Alt+D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowe zadanie w systemie dziesiętnym (Alt+D)</translation>
     </message>
     <message>
         <source>Hex #</source>
-        <translation type="unfinished"></translation>
+        <translation>Szesn. #</translation>
     </message>
     <message>
         <source>Hexadecimal numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczby szesnastkowe</translation>
     </message>
     <message>
         <source>Start a problem in hexadecimal (Alt+H)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowe zadanie w systemie szesnastkowym (Alt+H)</translation>
     </message>
     <message>
         <source>Work the difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Oblicz różnicę</translation>
     </message>
     <message>
         <source>Subtract the second number from the first (key -)</source>
-        <translation type="unfinished"></translation>
+        <translation>Odejmij drugą liczbę od pierwszej (klawisz -)</translation>
     </message>
     <message>
         <source>Work the sum</source>
-        <translation type="unfinished"></translation>
+        <translation>Oblicz sumę</translation>
     </message>
     <message>
         <source>Add the two numbers (key +)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj obie liczby (klawisz +)</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>puste</translation>
     </message>
     <message>
         <source>First number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pierwsza liczba: %1</translation>
     </message>
     <message>
         <source>Second number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Druga liczba: %1</translation>
     </message>
 </context>
 <context>
     <name>FittingLabel</name>
     <message>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>puste</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Quorvel Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc programu Quorvel</translation>
     </message>
     <message>
         <source>&amp;About Quorvel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;O programie Quorvel</translation>
     </message>
     <message>
         <source>Using Quorvel</source>
-        <translation type="unfinished"></translation>
+        <translation>Korzystanie z programu Quorvel</translation>
     </message>
 </context>
 <context>
     <name>OdometerPage</name>
     <message>
         <source>Step up</source>
-        <translation type="unfinished"></translation>
+        <translation>Krok w górę</translation>
     </message>
     <message>
         <source>One step up (key + or Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden krok w górę (klawisz + lub strzałka w górę)</translation>
     </message>
     <message>
         <source>Step down</source>
-        <translation type="unfinished"></translation>
+        <translation>Krok w dół</translation>
     </message>
     <message>
         <source>One step down (key - or Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden krok w dół (klawisz - lub strzałka w dół)</translation>
     </message>
     <message>
         <source>Count up automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Licz w górę samodzielnie</translation>
     </message>
     <message>
         <source>Count up once a second; again to stop (key ^ or Page Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Licz w górę co sekundę; ponownie, aby zatrzymać (klawisz ^ lub Page Up)</translation>
     </message>
     <message>
         <source>Decimal entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisywanie dziesiętne</translation>
     </message>
     <message>
         <source>Type the value in decimal; again to take it (key #)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz wartość dziesiętnie; ponownie, aby ją przyjąć (klawisz #)</translation>
     </message>
     <message>
         <source>Binary:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dwójk.:</translation>
     </message>
     <message>
         <source>Octal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Okt.:</translation>
     </message>
     <message>
         <source>Decimal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dzies.:</translation>
     </message>
     <message>
         <source>Hexadecimal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Szesnastk.:</translation>
     </message>
     <message>
         <source>Steps with + and -, counts with ^ and v</source>
-        <translation type="unfinished"></translation>
+        <translation>Kroki: + i -, liczenie: ^ i v</translation>
     </message>
     <message>
         <source>Point at a digit, or Left and Right, to light its binary digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Wskaż cyfrę albo użyj strzałek w lewo i w prawo, aby podświetlić jej cyfry dwójkowe</translation>
     </message>
     <message>
         <source>Click or press Enter to type the value in decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij lub naciśnij Enter, aby wpisać wartość dziesiętnie</translation>
     </message>
     <message>
         <source>Count down automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Licz w dół samodzielnie</translation>
     </message>
     <message>
         <source>Count down once a second; again to stop (key v or Page Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>Licz w dół co sekundę; ponownie, aby zatrzymać (klawisz v lub Page Down)</translation>
     </message>
     <message>
         <source>Hold cursor over Octal or</source>
-        <translation type="unfinished"></translation>
+        <translation>Kursor nad cyfrą ósemk.</translation>
     </message>
     <message>
         <source>Hex digits to see binary digits</source>
-        <translation type="unfinished"></translation>
+        <translation>lub szesn. pokaże jej bity</translation>
     </message>
     <message>
         <source>Decimal value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość dziesiętna</translation>
     </message>
     <message>
         <source>The value in decimal: Return or # takes it, Escape leaves it</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość dziesiętnie: Enter lub # ją przyjmuje, Esc zostawia wszystko bez zmian</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymano</translation>
     </message>
     <message>
         <source>Counting up</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczenie w górę</translation>
     </message>
     <message>
         <source>Counting down</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczenie w dół</translation>
     </message>
     <message>
         <source>Octal</source>
-        <translation type="unfinished"></translation>
+        <translation>ósemkowa</translation>
     </message>
     <message>
         <source>Hexadecimal</source>
-        <translation type="unfinished"></translation>
+        <translation>szesnastkowa</translation>
     </message>
     <message>
         <source>%1 digit %2, binary %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyfra %1 %2, dwójkowo %3</translation>
     </message>
 </context>
 <context>
     <name>TOdometer</name>
     <message>
         <source>Binary</source>
-        <translation type="unfinished"></translation>
+        <translation>Dwójkowy</translation>
     </message>
     <message>
         <source>Octal</source>
-        <translation type="unfinished"></translation>
+        <translation>Ósemkowy</translation>
     </message>
     <message>
         <source>Decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Dziesiętny</translation>
     </message>
     <message>
         <source>Hexadecimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Szesnastkowy</translation>
     </message>
 </context>
 <context>
     <name>TablePage</name>
     <message>
         <source>Binary</source>
-        <translation type="unfinished"></translation>
+        <translation>Dwójkowo</translation>
     </message>
     <message>
         <source>Octal</source>
-        <translation type="unfinished"></translation>
+        <translation>Ósemkowo</translation>
     </message>
     <message>
         <source>Hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Szesn.</translation>
     </message>
     <message>
         <source>Unsigned</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez znaku</translation>
     </message>
     <message>
         <source>Signed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ze znakiem</translation>
     </message>
     <message>
         <source>Char</source>
-        <translation type="unfinished"></translation>
+        <translation>Znak</translation>
     </message>
     <message>
         <source>Value table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabela wartości</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>Tfbases</name>
     <message>
         <source>Numeric Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemy liczbowe</translation>
     </message>
     <message>
         <source>Quorvel web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Strona WWW programu Quorvel</translation>
     </message>
     <message>
         <source>Open the Quorvel web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz stronę WWW programu Quorvel</translation>
     </message>
     <message>
         <source>Odometer</source>
-        <translation type="unfinished"></translation>
+        <translation>Licznik</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Działania</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabela</translation>
     </message>
     <message>
         <source>Choose a page (Ctrl+Tab, Ctrl+Page Down, Ctrl+Page Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz stronę (Ctrl+Tab, Ctrl+Page Down, Ctrl+Page Up)</translation>
     </message>
     <message>
         <source>1 Byte</source>
-        <translation type="unfinished"></translation>
+        <translation>1 bajt</translation>
     </message>
     <message>
         <source>2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>2 bajty</translation>
     </message>
     <message>
         <source>4 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>4 bajty</translation>
     </message>
     <message>
         <source>Values of one byte: 0 to 255, or -128 to 127 (Down or Right chooses 2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartości jednego bajtu: od 0 do 255 lub od -128 do 127 (strzałka w dół lub w prawo wybiera 2 bajty)</translation>
     </message>
     <message>
         <source>Values of two bytes: 0 to 65535, or -32768 to 32767 (Up or Left chooses 1 Byte)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartości dwóch bajtów: od 0 do 65535 lub od -32768 do 32767 (strzałka w górę lub w lewo wybiera 1 bajt)</translation>
     </message>
     <message>
         <source>Jump to value</source>
-        <translation type="unfinished"></translation>
+        <translation>Skocz do wartości</translation>
     </message>
     <message>
         <source>Type a value and press Return to show its row</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz wartość i naciśnij Enter, aby pokazać jej wiersz</translation>
     </message>
 </context>
 <context>
     <name>WorkingDescription</name>
     <message>
         <source>column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kolumny %1</translation>
     </message>
     <message>
         <source>columns %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kolumn %1 i %2</translation>
     </message>
     <message>
         <source>; carried into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>; przeniesienie do %1</translation>
     </message>
     <message>
         <source>; borrowed from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>; pożyczka z %1</translation>
     </message>
     <message>
         <source>%1 minus %2: the second number is larger, so %2 minus %1 equals %3, and the result is negative: minus %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 minus %2: druga liczba jest większa, więc %2 minus %1 równa się %3, a wynik jest ujemny: minus %3</translation>
     </message>
     <message>
         <source>%1 plus %2 equals %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 plus %2 równa się %3</translation>
     </message>
     <message>
         <source>%1 minus %2 equals %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 minus %2 równa się %3</translation>
     </message>
 </context>
 </TS>

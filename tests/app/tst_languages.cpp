@@ -5,6 +5,7 @@
 #include "captionfaults.h"
 #include "windowpart.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QDialog>
@@ -71,6 +72,10 @@ QStringList unmarkedTexts(const QWidget *top)
             check(part, label->text());
         if (const auto *button = qobject_cast<const QAbstractButton *>(part))
             check(part, button->text());
+        if (const auto *view = qobject_cast<const QAbstractItemView *>(part)) {
+            for (int column = 0; column < view->model()->columnCount(); ++column)
+                check(part, view->model()->headerData(column, Qt::Horizontal).toString());
+        }
         if (const auto *tabs = qobject_cast<const QTabBar *>(part)) {
             for (int index = 0; index < tabs->count(); ++index)
                 check(part, tabs->tabText(index));

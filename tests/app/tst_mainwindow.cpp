@@ -3,9 +3,9 @@
 #include "app/basesu.h"
 #include "app/firstframe.h"
 #include "app/guidesection.h"
+#include "captionfaults.h"
 #include "toolkit/debugtrace.h"
 #include "toolkit/wholenumberedit.h"
-#include "captionfaults.h"
 #include "windowpart.h"
 
 #include <QAbstractButton>

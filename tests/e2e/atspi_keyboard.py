@@ -2,7 +2,8 @@
 """The installed program as a screen reader meets it: started on its own Xvfb with its own
 AT-SPI bus (run under dbus-run-session), worked with keys alone through xdotool, read back
 over AT-SPI, the values as well as the events a reader speaks from, and heard through Orca
-itself, with speech off and its debug log on.
+itself, with speech off and its debug log on; then started again on a German desktop, where
+Orca says the same in German.
 
 Usage: atspi_keyboard.py PROGRAM"""
 
@@ -216,6 +217,29 @@ def story(frame, orca):
           "a Down move announces the row of 66 selected")
 
 
+def start_program(program, language, title):
+    """The program in the language, its window found by its title there and made active;
+    returns the process and the window's frame on the bus."""
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+               QT_ACCESSIBILITY="1", LANGUAGE=language)
+    process = subprocess.Popen([program], env=env)
+    desktop = pyatspi.Registry.getDesktop(0)
+    frame = find(desktop, lambda node: node.name == title and node.getRoleName() == "frame",
+                 "the window " + title)
+    subprocess.run(["xdotool", "search", "--sync", "--name", "^%s$" % title,
+                    "windowactivate", "--sync"], check=True)
+    pump(1)
+    return process, frame
+
+
+def german_story(frame, orca):
+    """A German desktop: what Orca says is German too."""
+    keys("plus")
+    orca.heard("notification Dezimal, 0 0 1")
+    keys("ctrl+Tab")
+    orca.heard("notification Hexadezimalzahlen. Erste Zahl eingeben")
+
+
 def main():
     program = sys.argv[1]
     processes = start_display()
@@ -223,21 +247,19 @@ def main():
                                           "--launch-immediately"]))
     orca = Orca()
     processes.insert(0, orca.process)
-    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-               QT_ACCESSIBILITY="1")
-    processes.insert(0, subprocess.Popen([program], env=env))
     pyatspi.Registry.registerEventListener(
         hear, "object:property-change:accessible-name",
         "object:property-change:accessible-description", "object:state-changed",
         "focus:", "object:selection-changed", "object:active-descendant-changed")
     try:
-        desktop = pyatspi.Registry.getDesktop(0)
-        frame = find(desktop, lambda node: node.name == "Numeric Formats"
-                     and node.getRoleName() == "frame", "the window")
-        subprocess.run(["xdotool", "search", "--sync", "--name", "^Numeric Formats$",
-                        "windowactivate", "--sync"], check=True)
-        pump(1)
+        english, frame = start_program(program, "en", "Numeric Formats")
+        processes.insert(0, english)
         story(frame, orca)
+        english.terminate()
+        english.wait()
+        german, frame = start_program(program, "de", "Zahlenformate")
+        processes.insert(0, german)
+        german_story(frame, orca)
     finally:
         for process in processes:
             process.terminate()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tablewindow.h"
 
+#include <QTranslator>
+
 #include <cstdio>
 #include <string>
 
@@ -13,9 +15,11 @@ private slots:
     void everyCellOfTheOneByteTable();
     void everyCellOfTheTwoByteTable();
     void charColumnHeaderFollowsTheWidth();
+    void translatedCharHeaderComesBackWithOneByte();
 
 private:
     void checkEveryCell(const TableWindow &table, int width);
+    void checkCharHeaderFollowsTheWidth(const TableWindow &table, const QString &header);
 };
 
 namespace {
@@ -69,6 +73,20 @@ QString expected(int column, int value, int width)
 
 const QStringList fixedHeaders{"Binary", "Octal", "Hex", "Unsigned", "Signed"};
 
+// A catalogue that brackets every text of the table page, so that a text shown untranslated
+// stands out.
+class BracketingTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
+    {
+        if (qstrcmp(context, "TablePage") != 0)
+            return {};
+        return QLatin1Char('[') + QString::fromUtf8(sourceText) + QLatin1Char(']');
+    }
+    bool isEmpty() const override { return false; }
+};
+
 } // namespace
 
 void TestTableCells::checkEveryCell(const TableWindow &table, int width)
@@ -104,14 +122,31 @@ void TestTableCells::everyCellOfTheTwoByteTable()
     checkEveryCell(table, 2);
 }
 
-void TestTableCells::charColumnHeaderFollowsTheWidth()
+// The character column has its header only while the table is one byte wide.
+void TestTableCells::checkCharHeaderFollowsTheWidth(const TableWindow &table, const QString &header)
 {
-    TableWindow table;
-    QCOMPARE(table.cell(5, 0), QStringLiteral("Char"));
+    QCOMPARE(table.cell(5, 0), header);
     table.twoBytes->click();
     QCOMPARE(table.cell(5, 0), QString());
     table.oneByte->click();
-    QCOMPARE(table.cell(5, 0), QStringLiteral("Char"));
+    QCOMPARE(table.cell(5, 0), header);
+}
+
+void TestTableCells::charColumnHeaderFollowsTheWidth()
+{
+    TableWindow table;
+    checkCharHeaderFollowsTheWidth(table, QStringLiteral("Char"));
+}
+
+void TestTableCells::translatedCharHeaderComesBackWithOneByte()
+{
+    BracketingTranslator catalogue;
+    QCoreApplication::installTranslator(&catalogue);
+    TableWindow table;
+    checkCharHeaderFollowsTheWidth(table, QStringLiteral("[Char]"));
+    for (int column = 0; column < 5; ++column)
+        QCOMPARE(table.cell(column, 0), QLatin1Char('[') + fixedHeaders[column] + QLatin1Char(']'));
+    QCoreApplication::removeTranslator(&catalogue);
 }
 
 QTEST_MAIN(TestTableCells)
