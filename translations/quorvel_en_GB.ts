@@ -5,7 +5,7 @@
     <name>AboutWindow</name>
     <message>
         <source>&lt;h3&gt;Quorvel %1&lt;/h3&gt;&lt;p&gt;A teaching program that shows whole numbers in binary, octal, decimal and hexadecimal.&lt;/p&gt;&lt;p&gt;Copyright &amp;copy; 2026 The Quorvel developers&lt;/p&gt;&lt;p&gt;Quorvel is free software: you may share and change it under the terms of the &lt;a href=&quot;%2&quot;&gt;GNU General Public License&lt;/a&gt;, version 3 or later. It comes with absolutely no warranty.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Quorvel %1&lt;/h3&gt;&lt;p&gt;A teaching program that shows whole numbers in binary, octal, denary and hexadecimal.&lt;/p&gt;&lt;p&gt;Copyright &amp;copy; 2026 The Quorvel developers&lt;/p&gt;&lt;p&gt;Quorvel is free software: you may share and change it under the terms of the &lt;a href=&quot;%2&quot;&gt;GNU General Public License&lt;/a&gt;, version 3 or later. It comes with absolutely no warranty.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Quorvel</source>
@@ -92,15 +92,15 @@
     </message>
     <message>
         <source>Decimal #</source>
-        <translation type="unfinished"></translation>
+        <translation>Denary #</translation>
     </message>
     <message>
         <source>Decimal numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Denary numbers</translation>
     </message>
     <message>
         <source>Start a problem in decimal (Alt+D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Start a problem in denary (Alt+D)</translation>
     </message>
     <message>
         <source>Hex #</source>
@@ -193,11 +193,11 @@
     </message>
     <message>
         <source>Decimal entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Denary entry</translation>
     </message>
     <message>
         <source>Type the value in decimal; again to take it (key #)</source>
-        <translation type="unfinished"></translation>
+        <translation>Type the value in denary; again to take it (key #)</translation>
     </message>
     <message>
         <source>Binary:</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Decimal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Denary:</translation>
     </message>
     <message>
         <source>Hexadecimal:</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>Click or press Enter to type the value in decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Click or press Enter to type the value in denary</translation>
     </message>
     <message>
         <source>Count down automatically</source>
@@ -245,11 +245,11 @@
     </message>
     <message>
         <source>Decimal value</source>
-        <translation type="unfinished"></translation>
+        <translation>Denary value</translation>
     </message>
     <message>
         <source>The value in decimal: Return or # takes it, Escape leaves it</source>
-        <translation type="unfinished"></translation>
+        <translation>The value in denary: Return or # takes it, Escape leaves it</translation>
     </message>
     <message>
         <source>Stopped</source>
@@ -288,7 +288,7 @@
     </message>
     <message>
         <source>Decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Denary</translation>
     </message>
     <message>
         <source>Hexadecimal</source>

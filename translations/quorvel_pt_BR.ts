@@ -5,419 +5,419 @@
     <name>AboutWindow</name>
     <message>
         <source>&lt;h3&gt;Quorvel %1&lt;/h3&gt;&lt;p&gt;A teaching program that shows whole numbers in binary, octal, decimal and hexadecimal.&lt;/p&gt;&lt;p&gt;Copyright &amp;copy; 2026 The Quorvel developers&lt;/p&gt;&lt;p&gt;Quorvel is free software: you may share and change it under the terms of the &lt;a href=&quot;%2&quot;&gt;GNU General Public License&lt;/a&gt;, version 3 or later. It comes with absolutely no warranty.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Quorvel %1&lt;/h3&gt;&lt;p&gt;Um programa didático que mostra números inteiros em binário, octal, decimal e hexadecimal.&lt;/p&gt;&lt;p&gt;Copyright &amp;copy; 2026 Os desenvolvedores do Quorvel&lt;/p&gt;&lt;p&gt;O Quorvel é software livre: você pode compartilhá-lo e modificá-lo nos termos da &lt;a href=&quot;%2&quot;&gt;Licença Pública Geral GNU&lt;/a&gt;, versão 3 ou posterior. Ele não tem absolutamente nenhuma garantia.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Quorvel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Quorvel</translation>
     </message>
     <message>
         <source>&amp;Licence</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Licença</translation>
     </message>
     <message>
         <source>&amp;Web Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Página web</translation>
     </message>
 </context>
 <context>
     <name>CalculatePage</name>
     <message>
         <source>Select Radix</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha a base</translation>
     </message>
     <message>
         <source>Enter first number</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o primeiro número</translation>
     </message>
     <message>
         <source>Enter second number</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o segundo número</translation>
     </message>
     <message>
         <source>Click + or -</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique em + ou -</translation>
     </message>
     <message>
         <source>Press + or -</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressione + ou -</translation>
     </message>
     <message>
         <source>First number</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeiro número</translation>
     </message>
     <message>
         <source>Second number</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo número</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
     <message>
         <source>%1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, coluna %2</translation>
     </message>
     <message>
         <source>Mark above column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca acima da coluna %1</translation>
     </message>
     <message>
         <source>Borrow mark of column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca de empréstimo da coluna %1</translation>
     </message>
     <message>
         <source>Strike-through of column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Risco na coluna %1</translation>
     </message>
     <message>
         <source>Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Operação</translation>
     </message>
     <message>
         <source>Negative result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado negativo</translation>
     </message>
     <message>
         <source>Octal #</source>
-        <translation type="unfinished"></translation>
+        <translation>Octal #</translation>
     </message>
     <message>
         <source>Octal numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Números octais</translation>
     </message>
     <message>
         <source>Start a problem in octal (Alt+O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Começar uma conta em octal (Alt+O)</translation>
     </message>
     <message>
         <source>Decimal #</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimal #</translation>
     </message>
     <message>
         <source>Decimal numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Números decimais</translation>
     </message>
     <message>
         <source>Start a problem in decimal (Alt+D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Começar uma conta em decimal (Alt+D)</translation>
     </message>
     <message>
         <source>Hex #</source>
-        <translation type="unfinished"></translation>
+        <translation>Hexa #</translation>
     </message>
     <message>
         <source>Hexadecimal numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Números hexadecimais</translation>
     </message>
     <message>
         <source>Start a problem in hexadecimal (Alt+H)</source>
-        <translation type="unfinished"></translation>
+        <translation>Começar uma conta em hexadecimal (Alt+H)</translation>
     </message>
     <message>
         <source>Work the difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular a diferença</translation>
     </message>
     <message>
         <source>Subtract the second number from the first (key -)</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtrair o segundo número do primeiro (tecla -)</translation>
     </message>
     <message>
         <source>Work the sum</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular a soma</translation>
     </message>
     <message>
         <source>Add the two numbers (key +)</source>
-        <translation type="unfinished"></translation>
+        <translation>Somar os dois números (tecla +)</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vazio</translation>
     </message>
     <message>
         <source>First number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeiro número: %1</translation>
     </message>
     <message>
         <source>Second number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo número: %1</translation>
     </message>
 </context>
 <context>
     <name>FittingLabel</name>
     <message>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>em branco</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Quorvel Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda do Quorvel</translation>
     </message>
     <message>
         <source>&amp;About Quorvel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre o Quorvel</translation>
     </message>
     <message>
         <source>Using Quorvel</source>
-        <translation type="unfinished"></translation>
+        <translation>Como usar o Quorvel</translation>
     </message>
 </context>
 <context>
     <name>OdometerPage</name>
     <message>
         <source>Step up</source>
-        <translation type="unfinished"></translation>
+        <translation>Um a mais</translation>
     </message>
     <message>
         <source>One step up (key + or Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Conta um a mais (tecla + ou Seta para cima)</translation>
     </message>
     <message>
         <source>Step down</source>
-        <translation type="unfinished"></translation>
+        <translation>Um a menos</translation>
     </message>
     <message>
         <source>One step down (key - or Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>Conta um a menos (tecla - ou Seta para baixo)</translation>
     </message>
     <message>
         <source>Count up automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Contar para cima sozinho</translation>
     </message>
     <message>
         <source>Count up once a second; again to stop (key ^ or Page Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Conta para cima uma vez por segundo; de novo para parar (tecla ^ ou Page Up)</translation>
     </message>
     <message>
         <source>Decimal entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada decimal</translation>
     </message>
     <message>
         <source>Type the value in decimal; again to take it (key #)</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o valor em decimal; de novo para aceitá-lo (tecla #)</translation>
     </message>
     <message>
         <source>Binary:</source>
-        <translation type="unfinished"></translation>
+        <translation>Binário</translation>
     </message>
     <message>
         <source>Octal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Octal</translation>
     </message>
     <message>
         <source>Decimal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimal</translation>
     </message>
     <message>
         <source>Hexadecimal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hexadecimal</translation>
     </message>
     <message>
         <source>Steps with + and -, counts with ^ and v</source>
-        <translation type="unfinished"></translation>
+        <translation>Um a um com + e -, conta sozinho com ^ e v</translation>
     </message>
     <message>
         <source>Point at a digit, or Left and Right, to light its binary digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Aponte para um algarismo, ou use Seta para a esquerda e Seta para a direita, para acender seus algarismos binários</translation>
     </message>
     <message>
         <source>Click or press Enter to type the value in decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique ou pressione Enter para digitar o valor em decimal</translation>
     </message>
     <message>
         <source>Count down automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Contar para baixo sozinho</translation>
     </message>
     <message>
         <source>Count down once a second; again to stop (key v or Page Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>Conta para baixo uma vez por segundo; de novo para parar (tecla v ou Page Down)</translation>
     </message>
     <message>
         <source>Hold cursor over Octal or</source>
-        <translation type="unfinished"></translation>
+        <translation>Deixe o mouse no octal</translation>
     </message>
     <message>
         <source>Hex digits to see binary digits</source>
-        <translation type="unfinished"></translation>
+        <translation>ou hexa para ver os binários</translation>
     </message>
     <message>
         <source>Decimal value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor decimal</translation>
     </message>
     <message>
         <source>The value in decimal: Return or # takes it, Escape leaves it</source>
-        <translation type="unfinished"></translation>
+        <translation>O valor em decimal: Enter ou # aceita, Esc deixa como estava</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Parado</translation>
     </message>
     <message>
         <source>Counting up</source>
-        <translation type="unfinished"></translation>
+        <translation>Contando para cima</translation>
     </message>
     <message>
         <source>Counting down</source>
-        <translation type="unfinished"></translation>
+        <translation>Contando para baixo</translation>
     </message>
     <message>
         <source>Octal</source>
-        <translation type="unfinished"></translation>
+        <translation>octal</translation>
     </message>
     <message>
         <source>Hexadecimal</source>
-        <translation type="unfinished"></translation>
+        <translation>hexadecimal</translation>
     </message>
     <message>
         <source>%1 digit %2, binary %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Algarismo %1 %2, binário %3</translation>
     </message>
 </context>
 <context>
     <name>TOdometer</name>
     <message>
         <source>Binary</source>
-        <translation type="unfinished"></translation>
+        <translation>Binário</translation>
     </message>
     <message>
         <source>Octal</source>
-        <translation type="unfinished"></translation>
+        <translation>Octal</translation>
     </message>
     <message>
         <source>Decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimal</translation>
     </message>
     <message>
         <source>Hexadecimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Hexadecimal</translation>
     </message>
 </context>
 <context>
     <name>TablePage</name>
     <message>
         <source>Binary</source>
-        <translation type="unfinished"></translation>
+        <translation>Binário</translation>
     </message>
     <message>
         <source>Octal</source>
-        <translation type="unfinished"></translation>
+        <translation>Octal</translation>
     </message>
     <message>
         <source>Hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Hexa</translation>
     </message>
     <message>
         <source>Unsigned</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem sinal</translation>
     </message>
     <message>
         <source>Signed</source>
-        <translation type="unfinished"></translation>
+        <translation>Com sinal</translation>
     </message>
     <message>
         <source>Char</source>
-        <translation type="unfinished"></translation>
+        <translation>Caractere</translation>
     </message>
     <message>
         <source>Value table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabela de valores</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>Tfbases</name>
     <message>
         <source>Numeric Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatos numéricos</translation>
     </message>
     <message>
         <source>Quorvel web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página web do Quorvel</translation>
     </message>
     <message>
         <source>Open the Quorvel web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir a página web do Quorvel</translation>
     </message>
     <message>
         <source>Odometer</source>
-        <translation type="unfinished"></translation>
+        <translation>Odômetro</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabela</translation>
     </message>
     <message>
         <source>Choose a page (Ctrl+Tab, Ctrl+Page Down, Ctrl+Page Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha uma página (Ctrl+Tab, Ctrl+Page Down, Ctrl+Page Up)</translation>
     </message>
     <message>
         <source>1 Byte</source>
-        <translation type="unfinished"></translation>
+        <translation>1 byte</translation>
     </message>
     <message>
         <source>2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>2 bytes</translation>
     </message>
     <message>
         <source>4 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>4 bytes</translation>
     </message>
     <message>
         <source>Values of one byte: 0 to 255, or -128 to 127 (Down or Right chooses 2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores de um byte: de 0 a 255, ou de -128 a 127 (Seta para baixo ou para a direita escolhe 2 bytes)</translation>
     </message>
     <message>
         <source>Values of two bytes: 0 to 65535, or -32768 to 32767 (Up or Left chooses 1 Byte)</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores de dois bytes: de 0 a 65535, ou de -32768 a 32767 (Seta para cima ou para a esquerda escolhe 1 byte)</translation>
     </message>
     <message>
         <source>Jump to value</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir para o valor</translation>
     </message>
     <message>
         <source>Type a value and press Return to show its row</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um valor e pressione Enter para mostrar a sua linha</translation>
     </message>
 </context>
 <context>
     <name>WorkingDescription</name>
     <message>
         <source>column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>coluna %1</translation>
     </message>
     <message>
         <source>columns %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>colunas %1 e %2</translation>
     </message>
     <message>
         <source>; carried into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>; vai um: %1</translation>
     </message>
     <message>
         <source>; borrowed from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>; empréstimo: %1</translation>
     </message>
     <message>
         <source>%1 minus %2: the second number is larger, so %2 minus %1 equals %3, and the result is negative: minus %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 menos %2: o segundo número é maior, então %2 menos %1 é igual a %3, e o resultado é negativo: menos %3</translation>
     </message>
     <message>
         <source>%1 plus %2 equals %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mais %2 é igual a %3</translation>
     </message>
     <message>
         <source>%1 minus %2 equals %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 menos %2 é igual a %3</translation>
     </message>
 </context>
 </TS>
